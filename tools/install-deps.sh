@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Zentrel builds, tests and runs with; does nothing when all are there.
+set -euo pipefail
+packages=(g++ cmake ninja-build qt6-base-dev libjpeg-dev libsdl2-dev libgtest-dev libgmock-dev libbenchmark-dev
+    libjpeg-turbo-progs libgif-dev fonts-dejavu-core clang-format xvfb xauth)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
