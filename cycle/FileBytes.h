@@ -1,0 +1,7 @@
+#pragma once
+
+#include <string>
+
+// Reads the whole file into `bytes`. Returns false, leaving `bytes` as it was, when the file can't
+// be opened or read (a folder included).
+bool readFileBytes(const std::string& path, std::string& bytes);

@@ -1,0 +1,125 @@
+#include "cycle/LineList.h"
+
+#include "cycle/Exception.h"
+#include "cycle/TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+LineList readBytes(const std::string& bytes)
+{
+    TemporaryFolder folder;
+    folder.write("list.dat", bytes);
+    LineList lines { "previous" };
+    readLineList(folder.file("list.dat"), lines);
+    return lines;
+}
+
+} // namespace
+
+TEST(ReadLineList, EveryKindOfLineEndSplitsTheSameWay)
+{
+    const LineList expected { "[Desktop]", "Wallpaper=(None)", "TileWallpaper=1" };
+    EXPECT_EQ(readBytes("[Desktop]\r\nWallpaper=(None)\r\nTileWallpaper=1\r\n"), expected);
+    EXPECT_EQ(readBytes("[Desktop]\nWallpaper=(None)\nTileWallpaper=1\n"), expected);
+    EXPECT_EQ(readBytes("[Desktop]\rWallpaper=(None)\rTileWallpaper=1\r"), expected);
+    EXPECT_EQ(readBytes("[Desktop]\r\nWallpaper=(None)\nTileWallpaper=1"), expected);
+}
+
+TEST(ReadLineList, EmptyLinesAreEntriesButAFinalLineEndAddsNone)
+{
+    EXPECT_EQ(readBytes(""), LineList {});
+    EXPECT_EQ(readBytes("\r\n"), LineList { "" });
+    EXPECT_EQ(readBytes("a\r\n\r\nb\r\n"), (LineList { "a", "", "b" }));
+    // LF CR is two line ends, not one.
+    EXPECT_EQ(readBytes("a\n\rb"), (LineList { "a", "", "b" }));
+    EXPECT_EQ(readBytes("a\r\r\n"), (LineList { "a", "" }));
+}
+
+TEST(ReadLineList, ANulEndsTheText)
+{
+    EXPECT_EQ(readBytes(std::string("one\r\ntw\0o\r\nthree\r\n", 19)), (LineList { "one", "tw" }));
+    EXPECT_EQ(readBytes(std::string("\0rest", 5)), LineList {});
+}
+
+TEST(ReadLineList, KeepsEightBitBytesAndLongLinesWhole)
+{
+    const std::string longLine(100000, 'x');
+    EXPECT_EQ(readBytes("C:\\Bilder\\Gr\xFC\xDF"
+                        "e.bmp\r\n"
+                  + longLine + "\r\nafter\r\n"),
+        (LineList { "C:\\Bilder\\Gr\xFC\xDF"
+                    "e.bmp",
+            longLine, "after" }));
+}
+
+TEST(ReadLineList, AnUnreadableFileKeepsTheListAndNamesThePath)
+{
+    TemporaryFolder folder;
+    LineList lines { "kept" };
+    const std::string missing = folder.file("missing.dat");
+    try {
+        readLineList(missing, lines);
+        FAIL() << "no exception";
+    } catch (const Exception& error) {
+        EXPECT_EQ(std::string(error.what()), "Cannot open file " + missing);
+    }
+    EXPECT_THROW(readLineList(folder.path(), lines), Exception);
+    EXPECT_EQ(lines, LineList { "kept" });
+}
+
+TEST(WriteLineList, EndsEveryLineWithCrLfAndRoundTrips)
+{
+    TemporaryFolder folder;
+    const LineList lines { "[windows]", "", "load=", std::string(5000, 'y') };
+    writeLineList(folder.file("win.ini"), lines);
+    EXPECT_EQ(folder.read("win.ini"), "[windows]\r\n\r\nload=\r\n" + std::string(5000, 'y') + "\r\n");
+    LineList back;
+    readLineList(folder.file("win.ini"), back);
+    EXPECT_EQ(back, lines);
+
+    writeLineList(folder.file("win.ini"), {});
+    EXPECT_EQ(folder.read("win.ini"), "");
+}
+
+TEST(WriteLineList, LfOnlyFileIsWrittenBackWithCrLf)
+{
+    TemporaryFolder folder;
+    folder.write("win.ini", "[Desktop]\nWallpaper=(None)\n");
+    LineList lines;
+    readLineList(folder.file("win.ini"), lines);
+    writeLineList(folder.file("win.ini"), lines);
+    EXPECT_EQ(folder.read("win.ini"), "[Desktop]\r\nWallpaper=(None)\r\n");
+}
+
+TEST(WriteLineList, FailureNamesThePathAndLeavesNothingBehind)
+{
+    TemporaryFolder folder;
+    const std::string target = folder.file("no-such-folder/murello.dat");
+    try {
+        writeLineList(target, { "a" });
+        FAIL() << "no exception";
+    } catch (const Exception& error) {
+        EXPECT_EQ(std::string(error.what()), "Cannot create file " + target);
+    }
+    EXPECT_EQ(folder.entryCount(), 0u);
+}
+
+TEST(FindLinesByPrefix, ComparesTheUpperCasedPrefixOfEachLine)
+{
+    const LineList win { "[Desktop]", "wallpaper=a.bmp", "WallPaper=b.bmp", " Wallpaper=c.bmp", "Wallpaper",
+        "TileWallpaper=1", "[Boot]", "tilewallpa" };
+    EXPECT_EQ(findLinesByPrefix(win, 10, "WALLPAPER="), (std::vector<std::size_t> { 1, 2 }));
+    EXPECT_EQ(findLinesByPrefix(win, 10, "TILEWALLPA"), (std::vector<std::size_t> { 5, 7 }));
+    EXPECT_EQ(findLinesByPrefix(win, 6, "[BOOT]"), (std::vector<std::size_t> { 6 }));
+    EXPECT_TRUE(findLinesByPrefix(win, 8, "SCRNSAVE").empty());
+}
+
+TEST(FindLinesByPrefix, UpperCasesOnlyAsciiLetters)
+{
+    // 0xE4 is a lower-case letter in Latin-1; it must not be turned into 0xC4.
+    const LineList lines { "\xE4name=1", "\xC4NAME=1", "[boot]" };
+    EXPECT_EQ(findLinesByPrefix(lines, 6, "\xC4NAME="), (std::vector<std::size_t> { 1 }));
+    EXPECT_EQ(findLinesByPrefix(lines, 6, "[BOOT]"), (std::vector<std::size_t> { 2 }));
+}
