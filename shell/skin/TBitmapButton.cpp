@@ -1,0 +1,40 @@
+#include "shell/skin/TBitmapButton.h"
+
+#include <QPainter>
+
+TBitmapButton::TBitmapButton(QWidget* parent, const QString& stripResource)
+    : QAbstractButton(parent)
+    , strip_(stripResource)
+{
+}
+
+QSize TBitmapButton::sizeHint() const
+{
+    return size();
+}
+
+int TBitmapButton::frameIndex() const
+{
+    if (!isEnabled())
+        return 1;
+    return isDown() ? 2 : 0;
+}
+
+void TBitmapButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (strip_.isNull()) {
+        // Never leave a button invisible, even without its artwork.
+        painter.fillRect(rect(), palette().button());
+        painter.setPen(isDown() ? palette().dark().color() : palette().light().color());
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    } else {
+        int frameWidth = strip_.width() / 3;
+        painter.drawPixmap(0, 0, strip_, frameIndex() * frameWidth, 0, frameWidth, strip_.height());
+    }
+    if (hasFocus() && focusPolicy() != Qt::NoFocus) {
+        QPen pen(QColor(0, 0, 0, 160), 1, Qt::DotLine);
+        painter.setPen(pen);
+        painter.drawRect(rect().adjusted(3, 3, -4, -4));
+    }
+}
