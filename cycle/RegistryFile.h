@@ -1,0 +1,40 @@
+#pragma once
+
+#include "cycle/Registry.h"
+#include "cycle/RegistryDocument.h"
+
+#include <optional>
+#include <string>
+
+// The registry kept in a REGEDIT4 text file. The file is parsed once and held in memory; it is
+// parsed again only when it has changed on disk, so values edited by hand while the program runs
+// are seen and never overwritten with stale ones. Every value set is written through at once,
+// atomically. A store that is missing, unreadable or damaged makes every openKey throw a message
+// naming the file (and the damaged line), and nothing is ever written over it.
+class RegistryFile : public Registry {
+public:
+    explicit RegistryFile(std::string path);
+
+    std::unique_ptr<RegistryKey> openKey(RegistryRoot root, std::string_view path) override;
+
+    const std::string& path() const { return m_path; }
+
+private:
+    class Key;
+    friend class Key;
+
+    // The stamp tells whether the file on disk is the one that was parsed.
+    struct Stamp {
+        unsigned long long device = 0, inode = 0, size = 0;
+        long long modifiedSeconds = 0, modifiedNanoseconds = 0;
+        bool operator==(const Stamp&) const = default;
+    };
+
+    RegistryDocument& document();
+    std::optional<Stamp> stampOnDisk() const;
+    bool setString(RegistryRoot root, const std::string& keyPath, std::string_view name, std::string_view text);
+
+    std::string m_path;
+    std::optional<RegistryDocument> m_document;
+    std::optional<Stamp> m_stamp;
+};
