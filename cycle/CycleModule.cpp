@@ -1,0 +1,285 @@
+#include "cycle/CycleModule.h"
+
+#include "cycle/Advance.h"
+#include "cycle/ClockRandomSource.h"
+#include "cycle/EListError.h"
+#include "cycle/Exception.h"
+#include "cycle/IntegerText.h"
+#include "cycle/LineFiles.h"
+
+#include <algorithm>
+
+namespace {
+
+// A name holding a line break would become two entries once the list file is read back, and a NUL
+// would cut it short: such a choice is refused whole.
+void refuseUnlistableNames(const CycleModule::FileNames& files)
+{
+    for (const std::string& name : files) {
+        if (name.find_first_of(std::string("\r\n\0", 3)) == std::string::npos)
+            continue;
+        std::string shown = name;
+        std::replace_if(
+            shown.begin(), shown.end(), [](char c) { return c == '\r' || c == '\n' || c == '\0'; }, '?');
+        throw Exception(formatMessage("The file name %s holds a line break and cannot be listed", shown));
+    }
+}
+
+} // namespace
+
+CycleModule::CycleModule(ModuleParameters parameters, std::string programDirectory, std::shared_ptr<LineFiles> files,
+    std::shared_ptr<RandomSource> random)
+    : m_parameters(std::move(parameters))
+    , m_directory(std::move(programDirectory))
+    , m_files(files ? std::move(files) : std::make_shared<LineFiles>())
+    , m_random(random ? std::move(random) : std::make_shared<ClockRandomSource>())
+    , m_settings(m_parameters.listFiles.size())
+{
+    for (std::size_t which = 0; which < m_parameters.listFiles.size(); ++which) {
+        m_lists.push_back(std::make_unique<CycleList>());
+        m_controls.emplace_back();
+        m_controls.back().enabled = m_parameters.enabledAtCreation;
+    }
+    m_parameters.apply.resize(m_lists.size());
+    m_settings.lines() = m_parameters.defaultSettings;
+}
+
+std::unique_ptr<CycleModule> CycleModule::startUp(
+    ModuleParameters parameters, std::string programDirectory, const std::function<void(const std::string&)>& report)
+{
+    auto module = std::make_unique<CycleModule>(std::move(parameters), std::move(programDirectory));
+    for (const std::string& message : module->load())
+        report(message);
+    return module;
+}
+
+std::string CycleModule::listPath(std::size_t which) const
+{
+    return m_directory + m_parameters.listFiles.at(which);
+}
+
+std::string CycleModule::settingsPath() const
+{
+    return m_directory + m_parameters.settingsFile;
+}
+
+void CycleModule::setEditTarget(std::size_t which)
+{
+    if (which < m_lists.size())
+        m_editTarget = which;
+}
+
+void CycleModule::setRejectionNotice(std::function<void(const std::string&)> notice)
+{
+    m_rejectionNotice = std::move(notice);
+}
+
+void CycleModule::readIfPresent(const std::string& path, LineList& lines, std::vector<std::string>& failures) const
+{
+    if (!m_files->exists(path))
+        return;
+    try {
+        m_files->read(path, lines);
+    } catch (const Exception& error) {
+        failures.emplace_back(error.what());
+    }
+}
+
+bool CycleModule::settingsPassCountTest() const
+{
+    std::size_t count = m_settings.lines().size(), wanted = m_parameters.defaultSettings.size();
+    return m_parameters.settingsMayHoldMoreLines ? count >= wanted : count == wanted;
+}
+
+std::vector<std::string> CycleModule::load()
+{
+    std::vector<std::string> failures;
+    for (std::size_t which = 0; which < m_lists.size(); ++which) {
+        LineList entries;
+        readIfPresent(listPath(which), entries, failures);
+        m_lists[which]->replaceAll(std::move(entries));
+    }
+    m_settings.lines().clear();
+    readIfPresent(settingsPath(), m_settings.lines(), failures);
+    if (!settingsPassCountTest())
+        m_settings.lines() = m_parameters.defaultSettings;
+    for (std::size_t which = 0; which < m_lists.size(); ++which) {
+        m_controls[which].takeSwitchCode(m_settings.switchCode(which), m_parameters.enabledAtCreation);
+        m_controls[which].next = m_settings.next(which);
+    }
+    if (m_parameters.newEntryFlag)
+        m_settings.fitFlags(m_lists.front()->size(), *m_parameters.newEntryFlag);
+    return failures;
+}
+
+CycleModule::Chosen CycleModule::chooseFiles(const FileNames& files) const
+{
+    refuseUnlistableNames(files);
+    Chosen chosen;
+    try {
+        for (auto name = files.rbegin(); name != files.rend(); ++name) {
+            if (name->empty())
+                continue;
+            if (m_parameters.checkFile) {
+                if (std::optional<std::string> refusal = m_parameters.checkFile(*name)) {
+                    if (m_rejectionNotice)
+                        m_rejectionNotice(*refusal);
+                    continue;
+                }
+            }
+            chosen.names.push_back(*name);
+        }
+    } catch (...) {
+        chosen.failure = std::current_exception();
+    }
+    return chosen;
+}
+
+void CycleModule::putEntries(std::size_t row, const Chosen& chosen)
+{
+    m_lists[m_editTarget]->insertBlock(row, chosen.names);
+    if (m_parameters.newEntryFlag)
+        m_settings.insertFlags(row, chosen.names.size(), *m_parameters.newEntryFlag);
+    if (chosen.failure)
+        std::rethrow_exception(chosen.failure);
+}
+
+void CycleModule::add(const FileNames& files)
+{
+    putEntries(m_lists[m_editTarget]->size(), chooseFiles(files));
+}
+
+CycleModule::Row CycleModule::insert(const FileNames& files, Row selected, bool otherListSelected)
+{
+    CycleList& target = *m_lists[m_editTarget];
+    if (selected && *selected >= target.size())
+        selected.reset();
+    if (!selected) {
+        WhenNothingSelected rule = m_parameters.insertWithoutSelection;
+        bool append = rule == WhenNothingSelected::Append
+            || (rule == WhenNothingSelected::AppendIfOtherListSelected && otherListSelected);
+        if (append)
+            add(files);
+        return selected;
+    }
+    Chosen chosen = chooseFiles(files);
+    // The selected entry moves down with each file put in front of it.
+    Row moved = *selected + chosen.names.size();
+    putEntries(*selected, chosen);
+    return moved;
+}
+
+CycleModule::Row CycleModule::remove(Row selected)
+{
+    CycleList& target = *m_lists[m_editTarget];
+    if (selected && *selected < target.size()) {
+        target.remove(*selected);
+        if (m_parameters.newEntryFlag)
+            m_settings.removeFlag(*selected);
+        selected.reset();
+    }
+    if (m_parameters.removePullsBackNext)
+        pullBackNext();
+    return selected;
+}
+
+void CycleModule::pullBackNext()
+{
+    CycleControls& controls = m_controls[m_editTarget];
+    std::size_t count = m_lists[m_editTarget]->size();
+    if (integerFromText(controls.next) > static_cast<long long>(count))
+        controls.next = std::to_string(count);
+}
+
+void CycleModule::chooseNext(Row selected, std::size_t which)
+{
+    if (selected && *selected < m_lists.at(which)->size())
+        m_controls[which].next = std::to_string(*selected + 1);
+}
+
+void CycleModule::storeControls()
+{
+    for (std::size_t which = 0; which < m_lists.size(); ++which) {
+        m_settings.setSwitchCode(which, m_controls[which].switchCode());
+        if (m_parameters.save.nextFieldStoredBeforeApply)
+            m_settings.setNext(which, m_controls[which].next);
+    }
+}
+
+void CycleModule::writeSettings()
+{
+    m_files->write(settingsPath(), m_settings.lines());
+}
+
+void CycleModule::reloadFiles()
+{
+    m_files->read(settingsPath(), m_settings.lines());
+    for (std::size_t which = 0; which < m_lists.size(); ++which) {
+        LineList entries;
+        m_files->read(listPath(which), entries);
+        m_lists[which]->replaceAll(std::move(entries));
+    }
+}
+
+void CycleModule::save()
+{
+    for (std::size_t which = 0; which < m_lists.size(); ++which)
+        m_files->write(listPath(which), m_lists[which]->entries());
+    storeControls();
+    if (m_parameters.save.settingsWrittenBeforeApply)
+        writeSettings();
+    if (m_parameters.save.reloadAfterWrite)
+        reloadFiles();
+    for (std::size_t which = 0; which < m_lists.size(); ++which)
+        saveList(which);
+    if (m_parameters.save.settingsWrittenAtEnd)
+        writeSettings();
+}
+
+void CycleModule::saveList(std::size_t which)
+{
+    const SaveRules& rules = m_parameters.save;
+    const ApplyHooks& hooks = m_parameters.apply[which];
+    const CycleControls& controls = m_controls[which];
+    std::size_t count = m_lists[which]->size();
+
+    bool taken = (controls.enabled || rules.advanceWhenDisabled) && count > 0;
+    if (!taken && !rules.prepareEvenWhenIdle)
+        return;
+    if (hooks.prepare && !hooks.prepare())
+        return;
+    if (!taken)
+        return;
+
+    AppliedEntry entry = entryToApply(which);
+    if (controls.enabled && hooks.apply)
+        hooks.apply(entry);
+    m_settings.setNext(which, std::to_string(advancePosition(entry.position, count, controls.random, *m_random)));
+    if (!controls.enabled)
+        return;
+    if (rules.settingsWrittenAfterApply)
+        writeSettings();
+    if (hooks.finish)
+        hooks.finish(entry);
+}
+
+AppliedEntry CycleModule::entryToApply(std::size_t which)
+{
+    const SaveRules& rules = m_parameters.save;
+    CycleControls& controls = m_controls[which];
+    if (rules.zeroFieldTextReplaced && controls.next == "0")
+        controls.next = "1";
+    int position = integerFromText(rules.nextFieldStoredBeforeApply ? m_settings.next(which) : controls.next);
+    if (position == 0 && !rules.zeroFieldTextReplaced)
+        position = 1;
+    const CycleList& entries = *m_lists[which];
+    if (position < 1 || static_cast<std::size_t>(position) > entries.size())
+        throw EListError();
+
+    AppliedEntry entry;
+    entry.position = static_cast<std::size_t>(position);
+    entry.path = entries.at(entry.position - 1);
+    if (m_parameters.newEntryFlag && entry.position <= m_settings.flagCount())
+        entry.flag = m_settings.flag(entry.position - 1);
+    return entry;
+}

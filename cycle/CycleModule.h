@@ -1,0 +1,95 @@
+#pragma once
+
+#include "cycle/CycleControls.h"
+#include "cycle/CycleList.h"
+#include "cycle/ModuleParameters.h"
+#include "cycle/SettingsLines.h"
+
+#include <cstddef>
+#include <exception>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class LineFiles;
+class RandomSource;
+
+// One module's cycle lists with their settings, switches and next fields, and what the user does
+// with them in the module's panel. The list controls belong to the window, so the operations that
+// act on the selected entry take its row and give back the row to select afterwards.
+class CycleModule {
+public:
+    using Row = std::optional<std::size_t>; // 0-based, as the list control counts
+    using FileNames = std::vector<std::string>;
+
+    // Without files or a random source given, the module uses the disk and a clock-seeded source.
+    CycleModule(ModuleParameters parameters, std::string programDirectory, std::shared_ptr<LineFiles> files = {},
+        std::shared_ptr<RandomSource> random = {});
+
+    // Builds a module at program start and loads it; each message of a file that could not be read
+    // goes to `report`, and the start goes on.
+    static std::unique_ptr<CycleModule> startUp(ModuleParameters parameters, std::string programDirectory,
+        const std::function<void(const std::string& message)>& report);
+
+    // Reads the list and settings files that exist. A file that cannot be read is left out (its
+    // list stays empty, its settings take the defaults) and its message is returned; the rest loads.
+    std::vector<std::string> load();
+
+    std::size_t listCount() const { return m_lists.size(); }
+    const CycleList& list(std::size_t which = 0) const { return *m_lists.at(which); }
+    const CycleControls& controls(std::size_t which = 0) const { return m_controls.at(which); }
+    const SettingsLines& settings() const { return m_settings; }
+    std::string listPath(std::size_t which = 0) const;
+    std::string settingsPath() const;
+
+    void setEnabled(bool enabled, std::size_t which = 0) { m_controls.at(which).enabled = enabled; }
+    void setRandom(bool random, std::size_t which = 0) { m_controls.at(which).random = random; }
+
+    // The list that Add, Insert and Remove act on.
+    std::size_t editTarget() const { return m_editTarget; }
+    void setEditTarget(std::size_t which);
+
+    // Tells the user about a chosen file that the module's check refused.
+    void setRejectionNotice(std::function<void(const std::string& message)> notice);
+
+    // The files as the open dialog returns them; they land in the reverse of that order.
+    void add(const FileNames& files);
+    Row insert(const FileNames& files, Row selected, bool otherListSelected = false);
+    Row remove(Row selected);
+    void chooseNext(Row selected, std::size_t which = 0);
+    void save();
+
+    // The per-entry flags of a module that keeps them (the wallpaper's tiling).
+    const std::string& flag(std::size_t row) const { return m_settings.flag(row); }
+    void setFlag(std::size_t row, std::string flag) { m_settings.setFlag(row, std::move(flag)); }
+    void setAllFlags(const std::string& flag) { m_settings.setAllFlags(flag); }
+
+private:
+    struct Chosen {
+        FileNames names; // last chosen first
+        std::exception_ptr failure;
+    };
+    Chosen chooseFiles(const FileNames& files) const;
+    void putEntries(std::size_t row, const Chosen& chosen);
+    void pullBackNext();
+
+    void readIfPresent(const std::string& path, LineList& lines, std::vector<std::string>& failures) const;
+    bool settingsPassCountTest() const;
+    void storeControls();
+    void writeSettings();
+    void reloadFiles();
+    void saveList(std::size_t which);
+    AppliedEntry entryToApply(std::size_t which);
+
+    ModuleParameters m_parameters;
+    std::string m_directory;
+    std::shared_ptr<LineFiles> m_files;
+    std::shared_ptr<RandomSource> m_random;
+    std::vector<std::unique_ptr<CycleList>> m_lists;
+    std::vector<CycleControls> m_controls;
+    SettingsLines m_settings;
+    std::size_t m_editTarget = 0;
+    std::function<void(const std::string&)> m_rejectionNotice;
+};

@@ -1,0 +1,18 @@
+#include "cycle/LineFiles.h"
+
+#include "cycle/FileExists.h"
+
+bool LineFiles::exists(const std::string& path) const
+{
+    return fileExists(path);
+}
+
+void LineFiles::read(const std::string& path, LineList& lines) const
+{
+    readLineList(path, lines);
+}
+
+void LineFiles::write(const std::string& path, const LineList& lines)
+{
+    writeLineList(path, lines);
+}

@@ -1,0 +1,10 @@
+#include "cycle/ModuleParameters.h"
+
+ModuleParameters singleListModule(std::string listFile, std::string settingsFile)
+{
+    ModuleParameters module;
+    module.listFiles = { std::move(listFile) };
+    module.settingsFile = std::move(settingsFile);
+    module.defaultSettings = { "t", "1" };
+    return module;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "cycle/Exception.h"
+#include "cycle/LineFiles.h"
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+// Module files held in memory. It keeps a log of reads and writes ("write murello.cfg") that
+// the apply hooks of a test can add their own steps to, and it can refuse to read or create a file
+// the way a damaged or read-only disk does.
+class MemoryLineFiles : public LineFiles {
+public:
+    bool exists(const std::string& path) const override { return files.contains(path) || unreadable.contains(path); }
+
+    void read(const std::string& path, LineList& lines) const override
+    {
+        log.push_back("read " + path);
+        auto file = files.find(path);
+        if (file == files.end() || unreadable.contains(path))
+            throw Exception(formatMessage("Cannot open file %s", path));
+        lines = file->second;
+    }
+
+    void write(const std::string& path, const LineList& lines) override
+    {
+        log.push_back("write " + path);
+        if (uncreatable.contains(path))
+            throw Exception(formatMessage("Cannot create file %s", path));
+        files[path] = lines;
+    }
+
+    // The writes in the log, in order.
+    std::vector<std::string> writes() const
+    {
+        std::vector<std::string> result;
+        for (const std::string& step : log)
+            if (!step.starts_with("read "))
+                result.push_back(step);
+        return result;
+    }
+
+    std::map<std::string, LineList> files;
+    std::set<std::string> unreadable;
+    std::set<std::string> uncreatable;
+    mutable std::vector<std::string> log;
+};
