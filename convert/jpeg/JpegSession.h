@@ -5,10 +5,11 @@
 // themselves and own nothing that needs a destructor, so the C++ side only ever sees a return
 // code and the message left in the session.
 
-#include <jpeglib.h>
 #include <setjmp.h>
 #include <stddef.h>
 #include <stdio.h>
+/* jpeglib.h needs size_t and FILE declared before it. */
+#include <jpeglib.h>
 
 #ifdef __cplusplus
 extern "C" {
