@@ -5,8 +5,7 @@
 // An index outside a byte container, or a decoded row that falls outside the image.
 class EIndexOutOfBounds : public Exception {
 public:
-    EIndexOutOfBounds()
-        : Exception("Dynamic array index out of bounds")
-    {
-    }
+    using Exception::Exception;
 };
+
+inline constexpr char DynamicArrayIndexOutOfBounds[] = "Dynamic array index out of bounds";

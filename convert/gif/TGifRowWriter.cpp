@@ -29,7 +29,7 @@ void TGifRowWriter::Write(const std::uint8_t* bytes, std::size_t count)
 {
     while (count > 0) {
         if (width_ == 0)
-            throw EIndexOutOfBounds();
+            throw EIndexOutOfBounds(DynamicArrayIndexOutOfBounds);
         std::size_t part = std::min(count, Room());
         std::memcpy(Cursor(), bytes, part);
         bytes += part;
@@ -49,7 +49,7 @@ void TGifRowWriter::CompleteRow()
 {
     progress_.RowDecoded();
     if (rowIndex_ >= height_)
-        throw EIndexOutOfBounds();
+        throw EIndexOutOfBounds(DynamicArrayIndexOutOfBounds);
     MoveToNextRow();
     x_ = 0;
     StartRow();
