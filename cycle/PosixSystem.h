@@ -1,0 +1,16 @@
+#pragma once
+
+#include "cycle/System.h"
+
+// The services on Linux and other POSIX systems, which have no 8.3 names and no DOS attributes.
+// Every shell verb opens the target with the desktop's opener; a theme's "Apply Settings" has no
+// counterpart and opening the file is the nearest thing.
+class PosixSystem : public System {
+public:
+    std::string programDirectory() override;
+    std::string shortPath(const std::string& path) override;
+    void setFileAttributes(const std::string& path, FileAttributes attributes) override;
+    void deleteFile(const std::string& path) override;
+    void shellExecute(const std::string& verb, const std::string& target) override;
+    void runProgram(const std::string& commandLine) override;
+};

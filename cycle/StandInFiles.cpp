@@ -1,0 +1,152 @@
+#include "cycle/StandInFiles.h"
+
+#include "cycle/RegistryText.h"
+
+#include <initializer_list>
+
+namespace StandInFiles {
+
+namespace {
+
+std::string crLfLines(std::initializer_list<const char*> lines)
+{
+    std::string text;
+    for (const char* line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+} // namespace
+
+std::string registry(const std::string& windowsDirectory)
+{
+    return crLfLines({ "REGEDIT4", "", "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion]" })
+        + "\"SystemRoot\"=" + RegistryText::quoted(windowsDirectory) + "\r\n"
+        + crLfLines({
+            "\"ProductName\"=\"Microsoft Windows 98\"",
+            "\"Version\"=\"Windows 98\"",
+            "\"VersionNumber\"=\"4.10.1998\"",
+            "",
+            "[HKEY_CURRENT_USER\\Control Panel\\Desktop]",
+            "\"Wallpaper\"=\"(None)\"",
+            "\"TileWallpaper\"=\"1\"",
+            "\"WallpaperStyle\"=\"0\"",
+            "\"Pattern\"=\"(None)\"",
+            "\"ScreenSaveActive\"=\"0\"",
+            "\"ScreenSaveTimeOut\"=\"900\"",
+            "",
+            "[HKEY_CURRENT_USER\\AppEvents\\Schemes\\Apps\\.Default\\SystemStart\\.Current]",
+            "@=\"\"",
+            "",
+            "[HKEY_CURRENT_USER\\AppEvents\\Schemes\\Apps\\.Default\\SystemExit\\.Current]",
+            "@=\"\"",
+            "",
+        });
+}
+
+std::string winIni()
+{
+    return crLfLines({
+        "[windows]",
+        "load=",
+        "run=",
+        "NullPort=None",
+        "device=",
+        "",
+        "[Desktop]",
+        "Wallpaper=(None)",
+        "TileWallpaper=1",
+        "WallpaperStyle=0",
+        "Pattern=(None)",
+        "",
+        "[intl]",
+        "iCountry=1",
+        "iDate=0",
+        "iTime=0",
+        "sCountry=United States",
+        "sDate=/",
+        "sDecimal=.",
+        "sLanguage=enu",
+        "sList=,",
+        "sShortDate=M/d/yy",
+        "sThousand=,",
+        "sTime=:",
+        "",
+        "[fonts]",
+        "",
+        "[extensions]",
+        "bmp=pbrush.exe ^.bmp",
+        "ini=notepad.exe ^.ini",
+        "txt=notepad.exe ^.txt",
+        "",
+        "[mci extensions]",
+        "wav=waveaudio",
+        "mid=sequencer",
+        "rmi=sequencer",
+        "avi=AVIVideo",
+        "",
+        "[Ports]",
+        "LPT1:=",
+        "COM1:=9600,n,8,1,x",
+        "",
+        "[devices]",
+        "",
+        "[PrinterPorts]",
+    });
+}
+
+std::string systemIni()
+{
+    return crLfLines({
+        "[boot]",
+        "oemfonts.fon=vgaoem.fon",
+        "shell=Explorer.exe",
+        "system.drv=system.drv",
+        "drivers=mmsystem.dll power.drv",
+        "user.exe=user.exe",
+        "gdi.exe=gdi.exe",
+        "sound.drv=mmsound.drv",
+        "fixedfon.fon=vgafix.fon",
+        "fonts.fon=vgasys.fon",
+        "keyboard.drv=keyboard.drv",
+        "display.drv=pnpdrvr.drv",
+        "comm.drv=comm.drv",
+        "mouse.drv=mouse.drv",
+        "language.dll=",
+        "network.drv=",
+        "386grabber=vgafull.3gr",
+        "SCRNSAVE.EXE=",
+        "",
+        "[boot.description]",
+        "keyboard.typ=Standard 101/102-Key or Microsoft Natural Keyboard",
+        "mouse.drv=Standard mouse",
+        "aspect=100,96,96",
+        "display.drv=Standard PCI Graphics Adapter (VGA)",
+        "",
+        "[386Enh]",
+        "ebios=*ebios",
+        "woafont=dosapp.fon",
+        "mouse=*vmouse, msmouse.vxd",
+        "device=*vshare",
+        "keyboard=*vkd",
+        "display=*vdd,*vflatd",
+        "",
+        "[NonWindowsApp]",
+        "",
+        "[vcache]",
+        "",
+        "[drivers]",
+        "wave=mmdrv.dll",
+        "timer=timer.drv",
+        "",
+        "[mci]",
+        "cdaudio=mcicda.drv",
+        "sequencer=mciseq.drv",
+        "waveaudio=mciwave.drv",
+        "avivideo=mciavi.drv",
+    });
+}
+
+} // namespace StandInFiles

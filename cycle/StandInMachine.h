@@ -1,0 +1,29 @@
+#pragma once
+
+#include "cycle/RegistryFile.h"
+
+#include <memory>
+#include <string>
+
+// The Windows machine that the modules change when there is no Windows: the folder "machine/"
+// beside the program, holding the registry store "registry.reg" and a Windows directory
+// "c/WINDOWS" with win.ini and system.ini. It is made once, on first start, and never rewritten.
+class StandInMachine {
+public:
+    // `programDirectory` ends in "/".
+    explicit StandInMachine(std::string programDirectory);
+
+    std::string folder() const { return m_programDirectory + "machine/"; }
+    std::string registryPath() const { return folder() + "registry.reg"; }
+    std::string windowsDirectory() const { return folder() + "c/WINDOWS"; }
+
+    // Makes the machine unless "machine/" already exists. The machine appears whole or not at all.
+    // Throws "Cannot create file %s" when it can't be made.
+    void ensureExists() const;
+
+    // The registry store, made first if needed.
+    std::unique_ptr<RegistryFile> openRegistry() const;
+
+private:
+    std::string m_programDirectory;
+};

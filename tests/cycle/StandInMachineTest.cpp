@@ -1,0 +1,99 @@
+#include "cycle/StandInMachine.h"
+
+#include "cycle/Exception.h"
+#include "cycle/LineList.h"
+#include "cycle/RegistryServices.h"
+#include "cycle/TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+LineList linesOf(const std::string& path)
+{
+    LineList lines;
+    readLineList(path, lines);
+    return lines;
+}
+
+} // namespace
+
+TEST(StandInMachine, FirstStartMakesAWindowsDirectoryTheRegistryNames)
+{
+    TemporaryFolder program;
+    StandInMachine machine(program.path());
+    auto registry = machine.openRegistry();
+
+    EXPECT_EQ(windowsDirectory(*registry), program.path() + "machine/c/WINDOWS");
+    EXPECT_EQ(program.entryCount(), 1u) << "no scaffolding left beside the program";
+
+    const std::string win = program.file("machine/c/WINDOWS/win.ini");
+    const std::string system = program.file("machine/c/WINDOWS/system.ini");
+    EXPECT_NE(
+        TemporaryFolder::readPath(win).find("[Desktop]\r\nWallpaper=(None)\r\nTileWallpaper=1\r\n"), std::string::npos);
+    // The apply steps find exactly one line of each kind they edit.
+    EXPECT_EQ(findLinesByPrefix(linesOf(win), 10, "WALLPAPER=").size(), 1u);
+    EXPECT_EQ(findLinesByPrefix(linesOf(win), 10, "TILEWALLPA").size(), 1u);
+    const LineList systemLines = linesOf(system);
+    EXPECT_EQ(systemLines.front(), "[boot]");
+    auto saver = findLinesByPrefix(systemLines, 8, "SCRNSAVE");
+    ASSERT_EQ(saver.size(), 1u);
+    EXPECT_EQ(systemLines[saver[0]], "SCRNSAVE.EXE=");
+    EXPECT_EQ(TemporaryFolder::readPath(system).find('\n'), TemporaryFolder::readPath(system).find("\r\n") + 1);
+}
+
+TEST(StandInMachine, HoldsTheKeysTheModulesWriteTo)
+{
+    TemporaryFolder program;
+    auto registry = StandInMachine(program.path()).openRegistry();
+    auto desktop = registry->openKey(RegistryRoot::CurrentUser, "\\Control Panel\\Desktop");
+    ASSERT_TRUE(desktop);
+    for (const char* name : { "Wallpaper", "TileWallpaper", "ScreenSaveActive" })
+        EXPECT_EQ(desktop->queryValue(name).kind, RegistryValue::Kind::String) << name;
+    for (const char* event : { "SystemStart", "SystemExit" }) {
+        auto key = registry->openKey(
+            RegistryRoot::CurrentUser, std::string("\\AppEvents\\Schemes\\Apps\\.Default\\") + event + "\\.Current");
+        ASSERT_TRUE(key) << event;
+        EXPECT_EQ(key->queryValue("").kind, RegistryValue::Kind::String) << event;
+    }
+}
+
+TEST(StandInMachine, AnExistingMachineIsNeverRewritten)
+{
+    TemporaryFolder program;
+    StandInMachine machine(program.path());
+    machine.ensureExists();
+    program.write("machine/c/WINDOWS/win.ini", "[Desktop]\r\nWallpaper=/mine.bmp\r\n");
+    ::unlink(program.file("machine/c/WINDOWS/system.ini").c_str());
+
+    StandInMachine(program.path()).openRegistry();
+    EXPECT_EQ(program.read("machine/c/WINDOWS/win.ini"), "[Desktop]\r\nWallpaper=/mine.bmp\r\n");
+    EXPECT_FALSE(std::filesystem::exists(program.file("machine/c/WINDOWS/system.ini")));
+
+    TemporaryFolder bare;
+    ::mkdir(bare.file("machine").c_str(), 0755);
+    StandInMachine(bare.path()).ensureExists();
+    EXPECT_FALSE(std::filesystem::exists(bare.file("machine/registry.reg")));
+}
+
+TEST(StandInMachine, AProgramDirectoryWithQuotesAndBackslashesIsNamedExactly)
+{
+    TemporaryFolder top;
+    const std::string odd = top.file("my \"odd\" \\ folder/");
+    ::mkdir(odd.c_str(), 0755);
+    auto registry = StandInMachine(odd).openRegistry();
+    EXPECT_EQ(windowsDirectory(*registry), odd + "machine/c/WINDOWS");
+}
+
+TEST(StandInMachine, AMissingProgramDirectoryIsReported)
+{
+    TemporaryFolder top;
+    const std::string gone = top.file("gone/");
+    try {
+        StandInMachine(gone).ensureExists();
+        FAIL() << "no exception";
+    } catch (const Exception& error) {
+        EXPECT_EQ(std::string(error.what()), "Cannot create file " + gone + "machine/registry.reg");
+    }
+}
