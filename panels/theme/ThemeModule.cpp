@@ -1,0 +1,8 @@
+#include "panels/theme/ThemeModule.h"
+
+ModuleParameters themeModule()
+{
+    ModuleParameters module = singleListModule("ambrel.dat", "ambrel.cfg");
+    module.insertWithoutSelection = WhenNothingSelected::Append;
+    return module;
+}
