@@ -4,6 +4,53 @@
 #include "convert/gif/TGifBitReader.h"
 #include "convert/gif/TGifRowWriter.h"
 
+#include <cstring>
+
+// Both run once per code; kept inline in the decoding loop.
+inline void TGifLzwDecoder::AddEntry(unsigned lead)
+{
+    const unsigned lengthLess1 = lengthLess1_[old_] + 1u;
+    const unsigned at = lengthLess1 % Chunk;
+    lengthLess1_[next_] = static_cast<std::uint16_t>(lengthLess1);
+    first_[next_] = first_[old_];
+    if (at != 0) {
+        prefix_[next_] = prefix_[old_];
+        std::memcpy(chunk_[next_], chunk_[old_], Chunk);
+    } else {
+        prefix_[next_] = static_cast<std::uint16_t>(old_);
+    }
+    chunk_[next_][at] = static_cast<std::uint8_t>(lead);
+    ++next_;
+    if (next_ == limit_) {
+        if (width_ == MaxWidth) {
+            overflow_ = true;
+        } else {
+            limit_ <<= 1;
+            ++width_;
+        }
+    }
+}
+
+inline void TGifLzwDecoder::Emit(unsigned code, TGifRowWriter& out)
+{
+    const std::size_t length = lengthLess1_[code] + 1u;
+    std::size_t at = lengthLess1_[code] & ~std::size_t(Chunk - 1);
+    // Table entries always point to a lower code, so this walk ends at the first chunk.
+    const bool fitsInRow = at + Chunk <= out.Room();
+    std::uint8_t* start = fitsInRow ? out.Cursor() : stack_;
+    for (;;) {
+        std::memcpy(start + at, chunk_[code], Chunk);
+        if (at == 0)
+            break;
+        at -= Chunk;
+        code = prefix_[code];
+    }
+    if (fitsInRow)
+        out.Advance(length);
+    else
+        out.Write(stack_, length);
+}
+
 void TGifLzwDecoder::Decode(const std::uint8_t* data, std::size_t size, int codeSize, TGifRowWriter& out)
 {
     if (codeSize < 2 || codeSize > 9)
@@ -12,8 +59,8 @@ void TGifLzwDecoder::Decode(const std::uint8_t* data, std::size_t size, int code
     const unsigned end = clear_ + 1;
     for (unsigned c = 0; c < clear_; ++c) {
         prefix_[c] = 0;
-        length_[c] = 1;
-        suffix_[c] = first_[c] = static_cast<std::uint8_t>(c);
+        lengthLess1_[c] = 0;
+        chunk_[c][0] = first_[c] = static_cast<std::uint8_t>(c);
     }
     auto restart = [&] {
         width_ = codeSize + 1;
@@ -63,38 +110,4 @@ void TGifLzwDecoder::Decode(const std::uint8_t* data, std::size_t size, int code
         }
     }
     out.Finish();
-}
-
-void TGifLzwDecoder::AddEntry(unsigned lead)
-{
-    prefix_[next_] = static_cast<std::uint16_t>(old_);
-    suffix_[next_] = static_cast<std::uint8_t>(lead);
-    first_[next_] = first_[old_];
-    length_[next_] = static_cast<std::uint16_t>(length_[old_] + 1);
-    ++next_;
-    if (next_ == limit_) {
-        if (width_ == MaxWidth) {
-            overflow_ = true;
-        } else {
-            limit_ <<= 1;
-            ++width_;
-        }
-    }
-}
-
-void TGifLzwDecoder::Emit(unsigned code, TGifRowWriter& out)
-{
-    const std::size_t length = length_[code];
-    const bool fitsInRow = length <= out.Room();
-    std::uint8_t* p = (fitsInRow ? out.Cursor() : stack_) + length;
-    // Table entries always point to a lower code, so this walk ends at a literal.
-    while (code >= clear_) {
-        *--p = suffix_[code];
-        code = prefix_[code];
-    }
-    *--p = static_cast<std::uint8_t>(code);
-    if (fitsInRow)
-        out.Advance(length);
-    else
-        out.Write(stack_, length);
 }

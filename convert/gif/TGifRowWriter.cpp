@@ -40,8 +40,9 @@ void TGifRowWriter::Write(const std::uint8_t* bytes, std::size_t count)
 
 void TGifRowWriter::Finish()
 {
+    // The whole row: the decoder's chunked writes may have gone a few bytes past x.
     if (x_ > 0 && row_ != spare_.Data())
-        std::memset(row_, 0, x_);
+        std::memset(row_, 0, width_);
     x_ = 0;
 }
 

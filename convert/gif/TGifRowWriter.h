@@ -9,7 +9,8 @@ class TByteArray2D;
 class TGifProgress;
 
 // Places decoded pixels row by row into the pixel matrix, in plain or interlaced row order.
-// The decoder writes straight into the current row through Cursor() and Room(); a row that falls
+// The decoder writes straight into the current row through Cursor() and Room(), and may write
+// beyond what it then counts with Advance() as long as it stays within Room(); a row that falls
 // outside the image is gathered in a spare row and fails when it completes.
 class TGifRowWriter {
 public:
