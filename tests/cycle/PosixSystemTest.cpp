@@ -2,8 +2,10 @@
 
 #include "cycle/TemporaryFolder.h"
 
+#include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <thread>
 
 TEST(PosixSystem, ProgramDirectoryIsTheFolderOfThisProgram)
 {
@@ -24,4 +26,33 @@ TEST(PosixSystem, FileServicesWithoutDosNames)
     system.deleteFile(folder.file("logo.sys"));
     system.deleteFile(folder.file("logo.sys"));
     EXPECT_EQ(folder.entryCount(), 0u);
+}
+
+namespace {
+
+// Waits for a detached program to leave its mark; generous, since the machine may be busy.
+bool appears(const std::string& path)
+{
+    for (int i = 0; i < 1000 && !std::filesystem::exists(path); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    return std::filesystem::exists(path);
+}
+
+} // namespace
+
+TEST(PosixSystem, RunsAWholeLineThatNamesAProgramOrSplitsItIntoWords)
+{
+    TemporaryFolder folder;
+    const std::string script = folder.file("My Savers/blank screen.scr");
+    std::filesystem::create_directory(folder.file("My Savers"));
+    folder.write("My Savers/blank screen.scr", "#!/bin/sh\ntouch \"$(dirname \"$0\")/../options shown\"\n");
+    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+
+    PosixSystem system;
+    system.runProgram(script);
+    EXPECT_TRUE(appears(folder.file("options shown")));
+
+    // Words are grouped by double quotes, as on a Windows command line.
+    system.runProgram("touch \"" + folder.file("second mark") + "\"");
+    EXPECT_TRUE(appears(folder.file("second mark")));
 }
