@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -52,6 +53,13 @@ struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
+// POSIX opens a folder for reading; libjpeg would then report it as an empty file.
+bool isFolder(std::FILE* file)
+{
+    struct stat status { };
+    return ::fstat(::fileno(file), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
 int pixelsPerMetre(const jpeg_decompress_struct& info, int density)
 {
     constexpr int dotsPerCentimetre = 2;
@@ -69,7 +77,7 @@ TJpegDecoder::TJpegDecoder(const TJPEGOptions& options, const TJPEGLimits& limit
 std::vector<unsigned char> TJpegDecoder::decodeFile(const std::string& name) const
 {
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(name.c_str(), "rb"));
-    if (!file)
+    if (!file || isFolder(file.get()))
         throw EFOpenError(formatMessage("Cannot open file %s", name));
     SessionGuard guard;
     JpegSessionOptions settings = sessionOptions(options, limits);

@@ -176,6 +176,9 @@ TEST(TJPEGImage, missingFileCannotBeOpened)
         EXPECT_EQ(std::string(error.what()), "Cannot open file /nonexistent/folder/photo.jpg");
     }
     EXPECT_TRUE(picture.Picture().empty());
+    TempFolder folder;
+    std::filesystem::create_directory(folder.file("album.jpg"));
+    EXPECT_THROW(picture.setFileName(folder.file("album.jpg")), EFOpenError);
 }
 
 TEST(TJpegDecoder, memoryAndScanBoundsStopCraftedFiles)
