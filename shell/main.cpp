@@ -1,12 +1,14 @@
+#include "shell/TWindowSet.h"
+#include "shell/skin/TErrorBox.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Zentrel v2.0");
-    QMainWindow window;
-    window.setWindowTitle("Zentrel v2.0 Control Center");
-    window.show();
+    QApplication::setApplicationName(applicationTitle);
+    QApplication::setQuitOnLastWindowClosed(false);
+    TWindowSet windows;
+    windows.mainWindow().showWindow();
     return QApplication::exec();
 }

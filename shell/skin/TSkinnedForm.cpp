@@ -125,6 +125,7 @@ QWidget* TSkinnedForm::createControl(const TControlGeometry& control)
     }
     case TControlKind::Text:
     case TControlKind::Well:
+    case TControlKind::WhiteArea:
     case TControlKind::Emblem:
         return nullptr; // painted into the background
     }

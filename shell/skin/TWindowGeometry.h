@@ -20,6 +20,7 @@ enum class TControlKind {
     Label, // ordinary label widget (help windows)
     Text, // words painted into the background only
     Well, // a sunken area painted into the background only
+    WhiteArea, // a sunken white area (under lists and text) painted into the background only
     Emblem, // a module's emblem painted into the background only
 };
 
@@ -64,7 +65,7 @@ enum class TScheme { ControlCenter, Wallpaper, Sound, Saver, Logo, Theme, Grey }
 
 enum class TFrame { Skinned, Dialog, ToolWindow, ToolWindowSizeable };
 
-enum class TTextStyle { Label, Note, Centered, Bold, Heading, Link };
+enum class TTextStyle { Label, Note, Right, Centered, Question, Bold };
 
 struct TControlGeometry {
     const char* name = "";
@@ -176,6 +177,11 @@ constexpr TControlGeometry text(int x, int y, int w, int h, const char* words, T
 constexpr TControlGeometry well(int x, int y, int w, int h)
 {
     return { "", TControlKind::Well, x, y, w, h, "", TGlyph::None, "", -1 };
+}
+
+constexpr TControlGeometry whiteArea(int x, int y, int w, int h)
+{
+    return { "", TControlKind::WhiteArea, x, y, w, h, "", TGlyph::None, "", -1 };
 }
 
 constexpr TControlGeometry emblem(int x, int y, int w, int h, TGlyph glyph, const char* words = "")

@@ -1,0 +1,63 @@
+#include "shell/TWindowSet.h"
+
+#include "convert/Tgfx.h"
+#include "panels/logo/Tlogoform.h"
+#include "panels/logo/Tlogorest.h"
+#include "panels/saver/Tsaverform.h"
+#include "panels/sound/Ttonvikform.h"
+#include "panels/theme/Tthemeform.h"
+#include "panels/wallpaper/Tmurelloform.h"
+#include "shell/Tthemainform.h"
+#include "shell/about/Tbigabout.h"
+#include "shell/confirm/Tcancelform.h"
+#include "shell/confirm/Tcancelform2.h"
+#include "shell/confirm/Tcancelform3.h"
+#include "shell/confirm/Tcancelform4.h"
+#include "shell/confirm/Tcancelform5.h"
+#include "shell/help/Tbriskohelp.h"
+#include "shell/help/Thelp.h"
+#include "shell/help/Thelp2.h"
+#include "shell/help/Tsaverhelp.h"
+#include "shell/help/Tthemehelp.h"
+
+#include <QCoreApplication>
+
+template <class Window> Window* TWindowSet::create()
+{
+    auto window = std::make_unique<Window>(*this);
+    Window* raw = window.get();
+    order_.push_back(raw);
+    owned_.push_back(std::move(window));
+    return raw;
+}
+
+TWindowSet::TWindowSet()
+    : end_([] { QCoreApplication::quit(); })
+{
+    themainform_ = create<Tthemainform>();
+    murelloform_ = create<Tmurelloform>();
+    tonvikform_ = create<Ttonvikform>();
+    help2_ = create<Thelp2>();
+    help_ = create<Thelp>();
+    gfx_ = create<Tgfx>();
+    saverform_ = create<Tsaverform>();
+    saverhelp_ = create<Tsaverhelp>();
+    logoform_ = create<Tlogoform>();
+    briskohelp_ = create<Tbriskohelp>();
+    bigabout_ = create<Tbigabout>();
+    logorest_ = create<Tlogorest>();
+    themeform_ = create<Tthemeform>();
+    themehelp_ = create<Tthemehelp>();
+    cancelform_ = create<Tcancelform>();
+    cancelform2_ = create<Tcancelform2>();
+    cancelform3_ = create<Tcancelform3>();
+    cancelform4_ = create<Tcancelform4>();
+    cancelform5_ = create<Tcancelform5>();
+}
+
+// Destroyed in the reverse order of creation, the Control Center last.
+TWindowSet::~TWindowSet()
+{
+    while (!owned_.empty())
+        owned_.pop_back();
+}
