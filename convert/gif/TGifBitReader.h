@@ -2,8 +2,10 @@
 
 #include "convert/gif/EGifException.h"
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 // Reads the variable-width codes of GIF image data, least significant bit first. Whole 64-bit words
 // are loaded while the data last, so there is no branch per byte.
@@ -18,8 +20,19 @@ public:
     // Throws EGifException("No data while more was expected") when the data end inside the code.
     unsigned Read(int width)
     {
-        if (count_ < width)
-            Refill(width);
+        if (end_ - next_ >= 8) {
+            // Tops the buffer up to 56..63 bits; the bits of a partly taken byte are loaded again
+            // next time, at the same places.
+            std::uint64_t word;
+            std::memcpy(&word, next_, sizeof word);
+            if constexpr (std::endian::native == std::endian::big)
+                word = __builtin_bswap64(word);
+            bits_ |= word << count_;
+            next_ += (63 - count_) >> 3;
+            count_ |= 56;
+        } else if (count_ < width) {
+            RefillLastBytes(width);
+        }
         unsigned code = static_cast<unsigned>(bits_) & ((1u << width) - 1);
         bits_ >>= width;
         count_ -= width;
@@ -27,19 +40,8 @@ public:
     }
 
 private:
-    void Refill(int width)
+    void RefillLastBytes(int width)
     {
-        if (end_ - next_ >= 8) {
-            std::uint64_t word = 0;
-            for (int i = 0; i < 8; ++i)
-                word |= std::uint64_t(next_[i]) << (8 * i);
-            // The bits of a partly taken byte are loaded again next time, at the same places.
-            bits_ |= word << count_;
-            int taken = (63 - count_) >> 3;
-            next_ += taken;
-            count_ += taken * 8;
-            return;
-        }
         while (count_ < width) {
             if (next_ == end_)
                 throw EGifException("No data while more was expected");

@@ -18,15 +18,12 @@ private:
     static constexpr unsigned TableSize = 4096;
     static constexpr int MaxWidth = 12;
 
-    void Emit(unsigned code, TGifRowWriter& out);
-    void AddEntry(unsigned lead);
+    struct State;
 
-    unsigned clear_ = 0;
-    unsigned next_ = 0;
-    unsigned old_ = 0;
-    unsigned limit_ = 0;
-    int width_ = 0;
-    bool overflow_ = false;
+    void AddEntry(State& s, unsigned lead);
+    void Emit(State& s, unsigned code, TGifRowWriter& out);
+    static void Sync(State& s, TGifRowWriter& out);
+
     static constexpr unsigned Chunk = 8;
 
     // prefix_: the code whose string is this one without its last chunk; lengthLess1_: the string's

@@ -77,6 +77,18 @@ void TGifReader::Skip(std::size_t count)
     }
 }
 
+void TGifReader::AppendTo(std::vector<std::uint8_t>& out, std::size_t count)
+{
+    while (count > 0) {
+        if (position_ == size_ && !Refill())
+            ReadBeyondEnd();
+        std::size_t part = std::min(count, size_ - position_);
+        out.insert(out.end(), data_ + position_, data_ + position_ + part);
+        position_ += part;
+        count -= part;
+    }
+}
+
 std::size_t TGifReader::Remaining() const
 {
     return size_ - position_ + fileLeft_;

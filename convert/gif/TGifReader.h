@@ -16,6 +16,8 @@ public:
     std::uint8_t ReadByte();
     void Read(std::uint8_t* to, std::size_t count);
     void Skip(std::size_t count);
+    // Reads `count` bytes onto the end of `out`.
+    void AppendTo(std::vector<std::uint8_t>& out, std::size_t count);
     // Bytes known to remain; for a file, what its size promised when the reader was made.
     std::size_t Remaining() const;
 

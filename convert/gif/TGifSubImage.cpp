@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <new>
 
 TGifSubImage::TGifSubImage(int colorCount)
 {
@@ -49,11 +50,12 @@ void TGifSubImage::ReadDataBlocks(TGifReader& reader)
     compressedData_.clear();
     // Room for what the data may take keeps the copy single; only touched pages cost memory.
     const std::size_t pixels = std::size_t(width_) * height_;
-    compressedData_.reserve(std::min(reader.Remaining(), pixels + pixels / 2 + 1024));
-    while (std::uint8_t length = reader.ReadByte()) {
-        const std::size_t at = compressedData_.size();
-        compressedData_.resize(at + length);
-        reader.Read(compressedData_.data() + at, length);
+    try {
+        compressedData_.reserve(std::min(reader.Remaining(), pixels + pixels / 2 + 1024));
+        while (std::uint8_t length = reader.ReadByte())
+            reader.AppendTo(compressedData_, length);
+    } catch (const std::bad_alloc&) {
+        throw ENotEnoughMemory(compressedData_.size() + 255);
     }
 }
 
