@@ -53,9 +53,11 @@ static void create(JpegSession* session, const JpegSessionOptions* options)
     session->errors.error_exit = failWithError;
     session->errors.output_message = failWithMessage;
     session->errors.trace_level = 0;
-    jpeg_create_decompress(&session->info);
-    session->created = 1;
+    /* Both before creation: it can fail already, and it keeps client_data; destroying a
+       half-created decompressor is safe. */
     session->info.client_data = session;
+    session->created = 1;
+    jpeg_create_decompress(&session->info);
     session->info.mem->max_memory_to_use = options->maxMemory;
     session->maxScans = options->maxScans;
     session->progress.progress_monitor = watchScans;
