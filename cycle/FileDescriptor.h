@@ -1,6 +1,7 @@
 #pragma once
 
 #include <unistd.h>
+#include <utility>
 
 // Owns a POSIX file descriptor and closes it when it goes out of scope.
 class FileDescriptor {
@@ -12,6 +13,18 @@ public:
     ~FileDescriptor() { reset(); }
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
+    FileDescriptor(FileDescriptor&& other) noexcept
+        : m_fd(std::exchange(other.m_fd, -1))
+    {
+    }
+    FileDescriptor& operator=(FileDescriptor&& other) noexcept
+    {
+        if (this != &other) {
+            reset();
+            m_fd = std::exchange(other.m_fd, -1);
+        }
+        return *this;
+    }
 
     int get() const { return m_fd; }
     bool isOpen() const { return m_fd >= 0; }

@@ -1,42 +1,17 @@
 #include "cycle/LineList.h"
 
-#include "cycle/AtomicFile.h"
+#include "cycle/AtomicFileWriter.h"
 #include "cycle/Exception.h"
-#include "cycle/FileBytes.h"
+#include "cycle/FileDescriptor.h"
+#include "cycle/LineSplitter.h"
 
-#include <cstring>
+#include <cerrno>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
-
-const char* find(const char* from, const char* to, char c)
-{
-    const void* at = std::memchr(from, c, static_cast<std::size_t>(to - from));
-    return at ? static_cast<const char*>(at) : to;
-}
-
-// memchr finds line ends many bytes at a time; a list of a million paths splits in milliseconds.
-LineList splitLines(std::string_view text)
-{
-    const char* at = text.data();
-    const char* end = find(at, at + text.size(), '\0');
-
-    LineList lines;
-    while (at < end) {
-        const char* lf = find(at, end, '\n');
-        // CR alone ends a line too; CR LF ends one line.
-        const char* cr = find(at, lf, '\r');
-        while (cr != lf && cr + 1 != lf) {
-            lines.emplace_back(at, cr);
-            at = cr + 1;
-            cr = find(at, lf, '\r');
-        }
-        if (at == end)
-            break;
-        lines.emplace_back(at, cr);
-        at = lf == end ? end : lf + 1;
-    }
-    return lines;
-}
 
 char upperAscii(char c)
 {
@@ -58,24 +33,35 @@ bool prefixMatches(const std::string& line, std::size_t length, std::string_view
 
 void readLineList(const std::string& path, LineList& lines)
 {
-    std::string bytes;
-    if (!readFileBytes(path, bytes))
+    // Read in pieces: a million-line file never needs a second copy of itself in memory.
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat status { };
+    if (!file.isOpen() || ::fstat(file.get(), &status) != 0 || S_ISDIR(status.st_mode))
         throw Exception(formatMessage("Cannot open file %s", path));
-    lines = splitLines(bytes);
+    constexpr std::size_t pieceSize = 256 * 1024;
+    auto piece = std::make_unique_for_overwrite<char[]>(pieceSize);
+    LineSplitter splitter;
+    while (!splitter.ended()) {
+        ssize_t got = ::read(file.get(), piece.get(), pieceSize);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            throw Exception(formatMessage("Cannot open file %s", path));
+        if (got == 0)
+            break;
+        splitter.feed({ piece.get(), static_cast<std::size_t>(got) });
+    }
+    lines = splitter.finish();
 }
 
 void writeLineList(const std::string& path, const LineList& lines)
 {
-    std::size_t size = 0;
-    for (const auto& line : lines)
-        size += line.size() + 2;
-    std::string bytes;
-    bytes.reserve(size);
+    AtomicFileWriter file(path);
     for (const auto& line : lines) {
-        bytes += line;
-        bytes += "\r\n";
+        file.write(line);
+        file.write("\r\n");
     }
-    writeFileAtomically(path, bytes);
+    file.commit();
 }
 
 std::vector<std::size_t> findLinesByPrefix(const LineList& lines, std::size_t length, std::string_view key)

@@ -1,6 +1,7 @@
 #include "cycle/LineList.h"
 
 #include "cycle/Exception.h"
+#include "cycle/LineSplitter.h"
 #include "cycle/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -122,4 +123,42 @@ TEST(FindLinesByPrefix, UpperCasesOnlyAsciiLetters)
     const LineList lines { "\xE4name=1", "\xC4NAME=1", "[boot]" };
     EXPECT_EQ(findLinesByPrefix(lines, 6, "\xC4NAME="), (std::vector<std::size_t> { 1 }));
     EXPECT_EQ(findLinesByPrefix(lines, 6, "[BOOT]"), (std::vector<std::size_t> { 2 }));
+}
+
+TEST(LineSplitter, PiecesCutAnywhereGiveTheSameLines)
+{
+    const std::vector<std::pair<std::string, LineList>> cases {
+        { "a\r\nb\r\n", { "a", "b" } },
+        { "a\rb\rc", { "a", "b", "c" } },
+        { "a\r\r\n\n\rb", { "a", "", "", "", "b" } },
+        { "long line\r\n\r\nx", { "long line", "", "x" } },
+        { std::string("ab\r\ncd\0ef\r\n", 11), { "ab", "cd" } },
+    };
+    for (const auto& [text, expected] : cases) {
+        for (std::size_t cut = 0; cut <= text.size(); ++cut) {
+            LineSplitter splitter;
+            splitter.feed(std::string_view(text).substr(0, cut));
+            splitter.feed(std::string_view(text).substr(cut));
+            EXPECT_EQ(splitter.finish(), expected) << "cut at " << cut;
+        }
+        LineSplitter bytewise;
+        for (char c : text)
+            bytewise.feed(std::string_view(&c, 1));
+        EXPECT_EQ(bytewise.finish(), expected);
+    }
+}
+
+TEST(ReadLineList, FilesLargerThanOneReadKeepEveryLine)
+{
+    TemporaryFolder folder;
+    std::string text;
+    LineList expected;
+    for (int i = 0; i < 100000; ++i) {
+        expected.push_back("C:\\Pictures\\picture" + std::to_string(i) + ".bmp");
+        text += expected.back() + (i % 3 == 0 ? "\r\n" : i % 3 == 1 ? "\n" : "\r");
+    }
+    folder.write("murello.dat", text);
+    LineList lines;
+    readLineList(folder.file("murello.dat"), lines);
+    EXPECT_EQ(lines, expected);
 }
