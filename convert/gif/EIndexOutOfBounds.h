@@ -5,7 +5,8 @@
 // An index outside a byte container, or a decoded row that falls outside the image.
 class EIndexOutOfBounds : public Exception {
 public:
-    using Exception::Exception;
+    EIndexOutOfBounds()
+        : Exception("Dynamic array index out of bounds")
+    {
+    }
 };
-
-inline constexpr char DynamicArrayIndexOutOfBounds[] = "Dynamic array index out of bounds";

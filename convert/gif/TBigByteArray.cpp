@@ -17,13 +17,13 @@ TBigByteArray::TBigByteArray(std::size_t count)
 std::uint8_t TBigByteArray::GetItem(std::size_t i) const
 {
     if (i < 1 || i > count_)
-        throw EIndexOutOfBounds(DynamicArrayIndexOutOfBounds);
+        throw EIndexOutOfBounds();
     return block_.get()[i - 1];
 }
 
 void TBigByteArray::SetItem(std::size_t i, std::uint8_t value)
 {
     if (i < 1 || i > count_)
-        throw EIndexOutOfBounds(DynamicArrayIndexOutOfBounds);
+        throw EIndexOutOfBounds();
     block_.get()[i - 1] = value;
 }

@@ -54,13 +54,13 @@ void TByteArray2D::SetRow(std::size_t row, const TBigByteArray& bytes)
 std::uint8_t* TByteArray2D::RowData(std::size_t row)
 {
     if (row < 1 || row > rows_)
-        throw EIndexOutOfBounds(DynamicArrayIndexOutOfBounds);
+        throw EIndexOutOfBounds();
     return cells_.Data() + (row - 1) * columns_;
 }
 
 const std::uint8_t* TByteArray2D::RowData(std::size_t row) const
 {
     if (row < 1 || row > rows_)
-        throw EIndexOutOfBounds(DynamicArrayIndexOutOfBounds);
+        throw EIndexOutOfBounds();
     return cells_.Data() + (row - 1) * columns_;
 }

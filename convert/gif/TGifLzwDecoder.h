@@ -17,14 +17,13 @@ public:
 private:
     static constexpr unsigned TableSize = 4096;
     static constexpr int MaxWidth = 12;
+    static constexpr unsigned Chunk = 8;
 
     struct State;
 
     void AddEntry(State& s, unsigned lead);
     void Emit(State& s, unsigned code, TGifRowWriter& out);
     static void Sync(State& s, TGifRowWriter& out);
-
-    static constexpr unsigned Chunk = 8;
 
     // prefix_: the code whose string is this one without its last chunk; lengthLess1_: the string's
     // length - 1, so its last chunk starts at lengthLess1_ & ~7.

@@ -29,7 +29,7 @@ void TGifRowWriter::Write(const std::uint8_t* bytes, std::size_t count)
 {
     while (count > 0) {
         if (width_ == 0)
-            throw EIndexOutOfBounds(DynamicArrayIndexOutOfBounds);
+            throw EIndexOutOfBounds();
         std::size_t part = std::min(count, Room());
         std::memcpy(Cursor(), bytes, part);
         bytes += part;
@@ -50,7 +50,7 @@ void TGifRowWriter::CompleteRow()
 {
     progress_.RowDecoded();
     if (rowIndex_ >= height_)
-        throw EIndexOutOfBounds(DynamicArrayIndexOutOfBounds);
+        throw EIndexOutOfBounds();
     MoveToNextRow();
     x_ = 0;
     StartRow();
