@@ -41,6 +41,7 @@ void readLineList(const std::string& path, LineList& lines)
     constexpr std::size_t pieceSize = 256 * 1024;
     auto piece = std::make_unique_for_overwrite<char[]>(pieceSize);
     LineSplitter splitter;
+    splitter.expect(static_cast<std::size_t>(status.st_size));
     while (!splitter.ended()) {
         ssize_t got = ::read(file.get(), piece.get(), pieceSize);
         if (got < 0 && errno == EINTR)

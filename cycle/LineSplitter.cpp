@@ -1,5 +1,6 @@
 #include "cycle/LineSplitter.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -57,6 +58,12 @@ void LineSplitter::feed(std::string_view piece)
             else if (*at == '\n')
                 ++at;
         }
+    }
+    if (m_expectedBytes > piece.size() && !m_lines.empty()) {
+        // A little over the estimate, so that a file of slightly shorter lines needs no regrowth.
+        auto estimate = m_expectedBytes / piece.size() * m_lines.size() * 9 / 8;
+        m_lines.reserve(std::min(estimate, m_expectedBytes / 2 + 1));
+        m_expectedBytes = 0;
     }
 }
 

@@ -10,6 +10,10 @@
 // across two pieces.
 class LineSplitter {
 public:
+    // The size of the whole text, when known, lets the list be sized once from the first piece
+    // that holds a line.
+    void expect(std::size_t totalBytes) { m_expectedBytes = totalBytes; }
+
     void feed(std::string_view piece);
 
     // True once a NUL has been met: nothing after it counts.
@@ -25,4 +29,5 @@ private:
     std::string m_pending; // the start of a line that the previous piece did not end
     bool m_skipLf = false; // the previous piece ended with a CR
     bool m_ended = false;
+    std::size_t m_expectedBytes = 0;
 };
