@@ -4,6 +4,7 @@
 #include "cycle/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
+#include <random>
 
 namespace {
 
@@ -222,4 +223,52 @@ TEST(RegistryFile, AMissingStoreCannotBeOpened)
         EXPECT_EQ(std::string(error.what()), "Cannot open file " + folder.file("registry.reg"));
     }
     EXPECT_EQ(folder.entryCount(), 0u);
+}
+
+TEST(RegistryFile, RepeatedSectionsOfAKeyActAsOne)
+{
+    Store store(
+        "REGEDIT4\r\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n\"Wallpaper\"=\"first\"\r\n"
+        "\"Pattern\"=\"(None)\"\r\n[HKEY_CURRENT_USER\\control panel\\desktop]\r\n\"wallpaper\"=\"second\"\r\n");
+    RegistryFile registry(store.path);
+    auto desktop = registry.openKey(RegistryRoot::CurrentUser, desktopPath);
+    EXPECT_EQ(desktop->queryValue("Wallpaper").text, "second");
+    EXPECT_EQ(desktop->queryValue("Pattern").text, "(None)");
+    ASSERT_TRUE(desktop->setStringValue("Wallpaper", "third"));
+    EXPECT_EQ(store.text(),
+        "REGEDIT4\r\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n\"Wallpaper\"=\"first\"\r\n"
+        "\"Pattern\"=\"(None)\"\r\n[HKEY_CURRENT_USER\\control panel\\desktop]\r\n\"wallpaper\"=\"third\"\r\n");
+}
+
+// Whatever a hand-edited store holds, it either reads back byte for byte or is refused with a message.
+TEST(RegistryDocument, AnyTextThatParsesIsKeptByteForByte)
+{
+    std::mt19937 random(1998);
+    const std::string alphabet = "[]\\\"@=:,;- \r\n\tabhexdword(27)0123456789HKEY_CURRENT_USER";
+    for (int round = 0; round < 3000; ++round) {
+        std::string text = sample;
+        for (int edit = 0, edits = 1 + static_cast<int>(random() % 4); edit < edits; ++edit) {
+            std::size_t at = random() % (text.size() + 1);
+            switch (random() % 3) {
+            case 0:
+                text.insert(at, 1, alphabet[random() % alphabet.size()]);
+                break;
+            case 1:
+                if (at < text.size())
+                    text.erase(at, 1);
+                break;
+            default:
+                if (at < text.size())
+                    text[at] = alphabet[random() % alphabet.size()];
+            }
+        }
+        try {
+            RegistryDocument document(text, "registry.reg");
+            EXPECT_EQ(document.text(), text);
+            document.setString(RegistryRoot::CurrentUser, desktopPath, "Wallpaper", "x");
+            RegistryDocument again(document.text(), "registry.reg");
+            EXPECT_EQ(again.value(RegistryRoot::CurrentUser, desktopPath, "Wallpaper").text, "x");
+        } catch (const Exception&) {
+        }
+    }
 }
