@@ -1,5 +1,7 @@
 #include "panels/wallpaper/WallpaperModule.h"
 
+#include "panels/wallpaper/WallpaperApply.h"
+
 ModuleParameters wallpaperModule()
 {
     ModuleParameters module = singleListModule("murello.dat", "murello.cfg");
@@ -10,5 +12,12 @@ ModuleParameters wallpaperModule()
     module.save.reloadAfterWrite = true;
     module.save.prepareEvenWhenIdle = true;
     module.save.advanceWhenDisabled = true;
+    return module;
+}
+
+ModuleParameters wallpaperModule(std::shared_ptr<WallpaperApply> apply)
+{
+    ModuleParameters module = wallpaperModule();
+    module.apply.at(0) = WallpaperApply::hooks(std::move(apply));
     return module;
 }

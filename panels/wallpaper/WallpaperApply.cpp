@@ -1,0 +1,62 @@
+#include "panels/wallpaper/WallpaperApply.h"
+
+#include "cycle/LineFiles.h"
+#include "cycle/Registry.h"
+#include "cycle/RegistryServices.h"
+#include "panels/wallpaper/WinIniWallpaper.h"
+
+namespace {
+
+#ifdef _WIN32
+constexpr const char* winIniName = "\\win.ini";
+#else
+constexpr const char* winIniName = "/win.ini";
+#endif
+
+constexpr const char* desktopKey = "\\Control Panel\\Desktop";
+
+} // namespace
+
+WallpaperApply::WallpaperApply(std::shared_ptr<Registry> registry, std::shared_ptr<LineFiles> files)
+    : m_registry(std::move(registry))
+    , m_files(std::move(files))
+{
+}
+
+ApplyHooks WallpaperApply::hooks(std::shared_ptr<WallpaperApply> apply)
+{
+    ApplyHooks hooks;
+    hooks.prepare = [apply] {
+        apply->readWinIni();
+        return true;
+    };
+    hooks.apply = [apply](const AppliedEntry& entry) { apply->writeWinIni(entry); };
+    hooks.finish = [apply](const AppliedEntry& entry) { apply->setDesktopValues(entry); };
+    return hooks;
+}
+
+void WallpaperApply::readWinIni()
+{
+    m_winIniPath = windowsDirectory(*m_registry) + winIniName;
+    m_files->read(m_winIniPath, m_winIni);
+}
+
+void WallpaperApply::writeWinIni(const AppliedEntry& entry)
+{
+    WinIniWallpaper lines(m_winIni);
+    lines.setWallpaper(entry.path);
+    lines.setTiling(entry.flag);
+    m_files->write(m_winIniPath, m_winIni);
+}
+
+void WallpaperApply::setDesktopValues(const AppliedEntry& entry)
+{
+    RegistryStrings values;
+    if (!entry.path.empty())
+        values.emplace_back("Wallpaper", entry.path);
+    if (entry.flag == "t")
+        values.emplace_back("TileWallpaper", "1");
+    else if (entry.flag == "f")
+        values.emplace_back("TileWallpaper", "0");
+    writeRegistryStrings(*m_registry, desktopKey, values);
+}

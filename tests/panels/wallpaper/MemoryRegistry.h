@@ -1,0 +1,68 @@
+#pragma once
+
+#include "cycle/Registry.h"
+
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+// A registry held in memory. Every value set is noted in `log` (shared with the module files'
+// log, so a test sees the order of all writes), and chosen values can be refused.
+class MemoryRegistry : public Registry {
+public:
+    using Values = std::map<std::string, RegistryValue>;
+
+    explicit MemoryRegistry(std::vector<std::string>& log)
+        : m_log(log)
+    {
+    }
+
+    std::unique_ptr<RegistryKey> openKey(RegistryRoot root, std::string_view path) override
+    {
+        if (path.starts_with('\\'))
+            path.remove_prefix(1);
+        auto key = keys.find({ root, std::string(path) });
+        if (key == keys.end())
+            return nullptr;
+        return std::make_unique<Key>(*this, key->second);
+    }
+
+    Values& key(RegistryRoot root, const std::string& path) { return keys[{ root, path }]; }
+    std::string text(RegistryRoot root, const std::string& path, const std::string& name)
+    {
+        return key(root, path)[name].text;
+    }
+
+    std::map<std::pair<RegistryRoot, std::string>, Values> keys;
+    std::string refused;
+
+private:
+    class Key : public RegistryKey {
+    public:
+        Key(MemoryRegistry& registry, Values& values)
+            : m_registry(registry)
+            , m_values(values)
+        {
+        }
+        RegistryValue queryValue(std::string_view name) override
+        {
+            auto value = m_values.find(std::string(name));
+            return value == m_values.end() ? RegistryValue {} : value->second;
+        }
+        bool setStringValue(std::string_view name, std::string_view text) override
+        {
+            if (name == m_registry.refused)
+                return false;
+            m_values[std::string(name)] = { RegistryValue::Kind::String, std::string(text) };
+            m_registry.m_log.push_back("registry " + std::string(name) + "=" + std::string(text));
+            return true;
+        }
+
+    private:
+        MemoryRegistry& m_registry;
+        Values& m_values;
+    };
+
+    std::vector<std::string>& m_log;
+};
