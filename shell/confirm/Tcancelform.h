@@ -1,18 +1,13 @@
 #pragma once
 
-#include "shell/skin/TSkinnedForm.h"
+#include "shell/confirm/TCancelConfirmation.h"
 
-class TWindowSet;
-
-// Asks before the wallpaper panel is left without saving; not modal.
-class Tcancelform : public TSkinnedForm {
+// Asks before the wallpaper panel is left without saving.
+class Tcancelform : public TCancelConfirmation {
     Q_OBJECT
 public:
     explicit Tcancelform(TWindowSet& windows);
 
-    void paperyesClick();
-    void papernoClick();
-
-private:
-    TWindowSet& windows_;
+    void paperyesClick() { answerYes(); }
+    void papernoClick() { answerNo(); }
 };

@@ -1,18 +1,13 @@
 #pragma once
 
-#include "shell/skin/TSkinnedForm.h"
+#include "shell/confirm/TCancelConfirmation.h"
 
-class TWindowSet;
-
-// Asks before the screen-saver panel is left without saving; not modal.
-class Tcancelform3 : public TSkinnedForm {
+// Asks before the screen-saver panel is left without saving.
+class Tcancelform3 : public TCancelConfirmation {
     Q_OBJECT
 public:
     explicit Tcancelform3(TWindowSet& windows);
 
-    void BitBtn1Click();
-    void BitBtn2Click();
-
-private:
-    TWindowSet& windows_;
+    void BitBtn1Click() { answerYes(); }
+    void BitBtn2Click() { answerNo(); }
 };

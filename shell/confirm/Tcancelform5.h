@@ -1,18 +1,13 @@
 #pragma once
 
-#include "shell/skin/TSkinnedForm.h"
+#include "shell/confirm/TCancelConfirmation.h"
 
-class TWindowSet;
-
-// Asks before the theme panel is left without saving; not modal.
-class Tcancelform5 : public TSkinnedForm {
+// Asks before the theme panel is left without saving.
+class Tcancelform5 : public TCancelConfirmation {
     Q_OBJECT
 public:
     explicit Tcancelform5(TWindowSet& windows);
 
-    void BitBtn1Click();
-    void BitBtn2Click();
-
-private:
-    TWindowSet& windows_;
+    void BitBtn1Click() { answerYes(); }
+    void BitBtn2Click() { answerNo(); }
 };
