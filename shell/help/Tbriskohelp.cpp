@@ -3,12 +3,6 @@
 #include "shell/help/HelpGeometry.h"
 
 Tbriskohelp::Tbriskohelp(TWindowSet&)
-    : TSkinnedForm(TbriskohelpGeometry)
+    : THelpWindow(TbriskohelpGeometry)
 {
-    onClick("Button1", [this] { Button1Click(); });
-}
-
-void Tbriskohelp::Button1Click()
-{
-    hideWindow();
 }

@@ -1,14 +1,12 @@
 #pragma once
 
-#include "shell/skin/TSkinnedForm.h"
+#include "shell/help/THelpWindow.h"
 
 class TWindowSet;
 
-// Help for the logo panel: an ordinary bordered window, not modal.
-class Tbriskohelp : public TSkinnedForm {
+// Help for the logo panel.
+class Tbriskohelp : public THelpWindow {
     Q_OBJECT
 public:
     explicit Tbriskohelp(TWindowSet& windows);
-
-    void Button1Click();
 };

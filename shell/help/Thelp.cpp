@@ -2,16 +2,7 @@
 
 #include "shell/help/HelpGeometry.h"
 
-#include <QIcon>
-
 Thelp::Thelp(TWindowSet&)
-    : TSkinnedForm(ThelpGeometry)
+    : THelpWindow(ThelpGeometry, "help")
 {
-    setWindowIcon(QIcon(QString::fromStdString(":/" + iconResource("help"))));
-    onClick("Button1", [this] { Button1Click(); });
-}
-
-void Thelp::Button1Click()
-{
-    hideWindow();
 }

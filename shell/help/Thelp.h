@@ -1,14 +1,12 @@
 #pragma once
 
-#include "shell/skin/TSkinnedForm.h"
+#include "shell/help/THelpWindow.h"
 
 class TWindowSet;
 
-// Help for the sound panel: an ordinary bordered window, not modal.
-class Thelp : public TSkinnedForm {
+// Help for the sound panel.
+class Thelp : public THelpWindow {
     Q_OBJECT
 public:
     explicit Thelp(TWindowSet& windows);
-
-    void Button1Click();
 };

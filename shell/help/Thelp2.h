@@ -1,14 +1,12 @@
 #pragma once
 
-#include "shell/skin/TSkinnedForm.h"
+#include "shell/help/THelpWindow.h"
 
 class TWindowSet;
 
-// Help for the wallpaper panel: an ordinary bordered window, not modal.
-class Thelp2 : public TSkinnedForm {
+// Help for the wallpaper panel.
+class Thelp2 : public THelpWindow {
     Q_OBJECT
 public:
     explicit Thelp2(TWindowSet& windows);
-
-    void Button1Click();
 };

@@ -3,12 +3,6 @@
 #include "shell/help/HelpGeometry.h"
 
 Tsaverhelp::Tsaverhelp(TWindowSet&)
-    : TSkinnedForm(TsaverhelpGeometry)
+    : THelpWindow(TsaverhelpGeometry)
 {
-    onClick("Button1", [this] { Button1Click(); });
-}
-
-void Tsaverhelp::Button1Click()
-{
-    hideWindow();
 }

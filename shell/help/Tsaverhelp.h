@@ -1,14 +1,12 @@
 #pragma once
 
-#include "shell/skin/TSkinnedForm.h"
+#include "shell/help/THelpWindow.h"
 
 class TWindowSet;
 
-// Help for the screen-saver panel: an ordinary bordered window, not modal.
-class Tsaverhelp : public TSkinnedForm {
+// Help for the screen-saver panel.
+class Tsaverhelp : public THelpWindow {
     Q_OBJECT
 public:
     explicit Tsaverhelp(TWindowSet& windows);
-
-    void Button1Click();
 };

@@ -3,12 +3,6 @@
 #include "shell/help/HelpGeometry.h"
 
 Tthemehelp::Tthemehelp(TWindowSet&)
-    : TSkinnedForm(TthemehelpGeometry)
+    : THelpWindow(TthemehelpGeometry)
 {
-    onClick("Button1", [this] { Button1Click(); });
-}
-
-void Tthemehelp::Button1Click()
-{
-    hideWindow();
 }

@@ -1,14 +1,12 @@
 #pragma once
 
-#include "shell/skin/TSkinnedForm.h"
+#include "shell/help/THelpWindow.h"
 
 class TWindowSet;
 
-// Help for the theme panel: an ordinary bordered window, not modal.
-class Tthemehelp : public TSkinnedForm {
+// Help for the theme panel.
+class Tthemehelp : public THelpWindow {
     Q_OBJECT
 public:
     explicit Tthemehelp(TWindowSet& windows);
-
-    void Button1Click();
 };

@@ -1,0 +1,62 @@
+#include "shell/help/THelpWindow.h"
+
+#include <QFile>
+#include <QIcon>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+// The help texts live in resources/help/ so that a wording change needs no code change. The
+// resource is linked from a static library, so it has to be registered by name.
+static void loadHelpTexts()
+{
+    Q_INIT_RESOURCE(helptexts);
+}
+
+THelpWindow::THelpWindow(const TWindowGeometry& table, const char* icon)
+    : TSkinnedForm(table)
+{
+    if (*icon)
+        setWindowIcon(QIcon(QString::fromStdString(":/" + iconResource(icon))));
+
+    QPlainTextEdit* text = memo("Memo1");
+    text->setFocusPolicy(Qt::ClickFocus);
+    text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text->setTabStopDistance(8 * text->fontMetrics().horizontalAdvance(QLatin1Char('x')));
+    QStringList lines;
+    for (const std::string& line : textLines(table.name))
+        lines.append(QString::fromLatin1(line));
+    text->setPlainText(lines.join(QLatin1Char('\n')));
+
+    // As on the system the program was made for, the focused button also answers Enter.
+    pushButton("Button1")->setAutoDefault(true);
+    onClick("Button1", [this] { Button1Click(); });
+}
+
+void THelpWindow::Button1Click()
+{
+    hideWindow();
+}
+
+std::vector<std::string> THelpWindow::textLines(const char* window)
+{
+    loadHelpTexts();
+    QFile file(QStringLiteral(":/help/%1.txt").arg(QLatin1String(window)));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    std::vector<std::string> lines;
+    for (QByteArray line : file.readAll().split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        lines.push_back(line.toStdString());
+    }
+    // The file ends its last line like every other; that makes no extra empty line.
+    if (!lines.empty() && lines.back().empty())
+        lines.pop_back();
+    return lines;
+}
+
+void THelpWindow::showEvent(QShowEvent* event)
+{
+    TSkinnedForm::showEvent(event);
+    pushButton("Button1")->setFocus();
+}
