@@ -74,7 +74,7 @@ void CycleModule::setRejectionNotice(std::function<void(const std::string&)> not
     m_rejectionNotice = std::move(notice);
 }
 
-void CycleModule::readIfPresent(const std::string& path, LineList& lines, std::vector<std::string>& failures) const
+void CycleModule::readIfPresent(const std::string& path, LineList& lines, std::vector<std::string>& failures)
 {
     if (!m_files->exists(path))
         return;
@@ -82,7 +82,16 @@ void CycleModule::readIfPresent(const std::string& path, LineList& lines, std::v
         m_files->read(path, lines);
     } catch (const Exception& error) {
         failures.emplace_back(error.what());
+        m_unreadable.push_back(path);
     }
+}
+
+// A file that exists but could not be read at start is not in memory: saving over it would
+// replace the user's list with an empty one.
+void CycleModule::refuseToReplaceUnreadFiles() const
+{
+    if (!m_unreadable.empty())
+        throw Exception(formatMessage("Cannot open file %s", m_unreadable.front()));
 }
 
 bool CycleModule::settingsPassCountTest() const
@@ -94,6 +103,7 @@ bool CycleModule::settingsPassCountTest() const
 std::vector<std::string> CycleModule::load()
 {
     std::vector<std::string> failures;
+    m_unreadable.clear();
     for (std::size_t which = 0; which < m_lists.size(); ++which) {
         LineList entries;
         readIfPresent(listPath(which), entries, failures);
@@ -223,6 +233,7 @@ void CycleModule::reloadFiles()
 
 void CycleModule::save()
 {
+    refuseToReplaceUnreadFiles();
     for (std::size_t which = 0; which < m_lists.size(); ++which)
         m_files->write(listPath(which), m_lists[which]->entries());
     storeControls();

@@ -75,7 +75,8 @@ private:
     void putEntries(std::size_t row, const Chosen& chosen);
     void pullBackNext();
 
-    void readIfPresent(const std::string& path, LineList& lines, std::vector<std::string>& failures) const;
+    void readIfPresent(const std::string& path, LineList& lines, std::vector<std::string>& failures);
+    void refuseToReplaceUnreadFiles() const;
     bool settingsPassCountTest() const;
     void storeControls();
     void writeSettings();
@@ -91,5 +92,6 @@ private:
     std::vector<CycleControls> m_controls;
     SettingsLines m_settings;
     std::size_t m_editTarget = 0;
+    std::vector<std::string> m_unreadable;
     std::function<void(const std::string&)> m_rejectionNotice;
 };

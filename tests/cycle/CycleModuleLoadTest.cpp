@@ -102,6 +102,23 @@ TEST(CycleModuleLoad, AnUnreadableFileIsReportedAndTheRestStillLoads)
     EXPECT_EQ(reloaded.module->controls().next, "1");
 }
 
+TEST(CycleModuleLoad, AFileThatCouldNotBeReadIsNeverSavedOver)
+{
+    auto files = std::make_shared<MemoryLineFiles>();
+    files->unreadable.insert(dir + "x.dat");
+    files->files[dir + "x.dat"] = { "kept" };
+    auto [module, failures] = load(files);
+    module->add({ "new" });
+    try {
+        module->save();
+        ADD_FAILURE() << "the save went through";
+    } catch (const Exception& error) {
+        EXPECT_STREQ(error.what(), "Cannot open file /prog/x.dat");
+    }
+    EXPECT_TRUE(files->writes().empty());
+    EXPECT_EQ(files->files[dir + "x.dat"], LineList { "kept" });
+}
+
 TEST(CycleModuleLoad, WhatSaveWroteToDiskComesBackAtTheNextStart)
 {
     QTemporaryDir folder;
