@@ -1,15 +1,110 @@
 #include "shell/about/Tbigabout.h"
 
 #include "shell/TWindowSet.h"
-#include "shell/Tthemainform.h"
 #include "shell/about/TbigaboutGeometry.h"
+#include "shell/skin/TErrorBox.h"
+
+#include <QKeyEvent>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QStandardItemModel>
+#include <QTextDocument>
+#include <string>
+
+namespace {
+
+enum Contact { MailContact = 0, WebContact = 1 };
+
+QFont contactFont(bool underlined)
+{
+    QFont font("Arial");
+    font.setPixelSize(13);
+    font.setUnderline(underlined);
+    return font;
+}
+
+// The memo has no alignment of its own; its lines are centred by leading blanks.
+QString centred(const QString& line, const QFontMetrics& metrics, int width)
+{
+    int blank = metrics.horizontalAdvance(QLatin1Char(' '));
+    int room = width - metrics.horizontalAdvance(line);
+    if (line.isEmpty() || blank <= 0 || room <= 0)
+        return line;
+    return QString(room / 2 / blank, QLatin1Char(' ')) + line;
+}
+
+} // namespace
 
 Tbigabout::Tbigabout(TWindowSet& windows)
     : TSkinnedForm(TbigaboutGeometry)
     , windows_(windows)
 {
+    fillMemo();
+    fillContacts();
     onClick("okbut", [this] { okbutClick(); });
     onClick("quitbut", [this] { quitbutClick(); });
+}
+
+void Tbigabout::fillMemo()
+{
+    static const char* const lines[] = {
+        "Zentrel v2.0   (c) 2026",
+        "Written by the Zentrel project.",
+        "Thanks to all who tried it out.",
+        "",
+        "Write to us at the addresses below:",
+    };
+    QPlainTextEdit* text = memo("Memo1");
+    text->setFont(contactFont(false));
+    text->setFrameShape(QFrame::NoFrame);
+    text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    int width = text->width() - 2 * static_cast<int>(text->document()->documentMargin());
+    QStringList centredLines;
+    for (const char* line : lines)
+        centredLines.append(centred(QString::fromLatin1(line), text->fontMetrics(), width));
+    text->setPlainText(centredLines.join(QLatin1Char('\n')));
+}
+
+void Tbigabout::fillContacts()
+{
+    contacts_ = new QStandardItemModel(this);
+    for (const char* address : { mailAddress, webAddress }) {
+        auto* item = new QStandardItem(QString::fromLatin1(address));
+        item->setEditable(false);
+        item->setTextAlignment(Qt::AlignCenter);
+        item->setSizeHint(QSize(0, 16));
+        contacts_->appendRow(item);
+    }
+    QListView* list = listBox("ListBox1");
+    list->setModel(contacts_);
+    list->setFont(contactFont(true));
+    list->setFrameShape(QFrame::NoFrame);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->viewport()->setCursor(Qt::PointingHandCursor);
+    QPalette colours = list->palette();
+    colours.setColor(QPalette::Base, Qt::white);
+    colours.setColor(QPalette::Text, Qt::black);
+    list->setPalette(colours);
+    connect(list, &QListView::clicked, this, guarded([this] { ListBox1Click(); }));
+    list->installEventFilter(this);
+}
+
+// The shell's answer is not looked at: without a mail program or browser nothing happens.
+void Tbigabout::ListBox1Click()
+{
+    switch (listBox("ListBox1")->currentIndex().row()) {
+    case MailContact:
+        system_->shellExecute("open", std::string("mailto:") + mailAddress);
+        break;
+    case WebContact:
+        system_->shellExecute("open", webAddress);
+        break;
+    default:
+        break;
+    }
 }
 
 void Tbigabout::okbutClick()
@@ -20,4 +115,17 @@ void Tbigabout::okbutClick()
 void Tbigabout::quitbutClick()
 {
     windows_.endProgram();
+}
+
+// From the keyboard an entry is opened by Enter or Space, not by moving through the list.
+bool Tbigabout::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == control("ListBox1") && event->type() == QEvent::KeyPress) {
+        int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            TErrorBox::run([this] { ListBox1Click(); });
+            return true;
+        }
+    }
+    return TSkinnedForm::eventFilter(watched, event);
 }
