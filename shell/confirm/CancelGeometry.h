@@ -6,7 +6,7 @@
 
 // The five Cancel confirmations are alike but for their control names, question and colours. The
 // question exists only in the background; No is both the default and the cancel button.
-constexpr std::array<TControlGeometry, 9> cancelControls(
+constexpr std::array<TControlGeometry, 7> cancelControls(
     const char* background, const char* bar, const char* yes, const char* no, const char* question)
 {
     return { {
@@ -14,8 +14,6 @@ constexpr std::array<TControlGeometry, 9> cancelControls(
         skin::emblem(8, 30, 26, 44, TGlyph::BigQuestionMark),
         skin::emblem(152, 30, 26, 44, TGlyph::BigQuestionMark),
         skin::text(36, 30, 114, 44, question, TTextStyle::Question),
-        skin::well(13, 81, 78, 26),
-        skin::well(94, 81, 78, 26),
         skin::dragBar(bar, 185, 20),
         skin::bitmapButton(yes, 15, 83, 74, 22, TGlyph::Tick, "", 0),
         skin::bitmapButton(no, 96, 83, 74, 22, TGlyph::NoEntry, "", 1),
