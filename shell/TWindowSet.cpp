@@ -1,6 +1,7 @@
 #include "shell/TWindowSet.h"
 
 #include "convert/Tgfx.h"
+#include "cycle/PosixSystem.h"
 #include "panels/logo/Tlogoform.h"
 #include "panels/logo/Tlogorest.h"
 #include "panels/saver/Tsaverform.h"
@@ -32,7 +33,13 @@ template <class Window> Window* TWindowSet::create()
 }
 
 TWindowSet::TWindowSet()
+    : TWindowSet(PosixSystem().programDirectory())
+{
+}
+
+TWindowSet::TWindowSet(std::string programDirectory)
     : end_([] { QCoreApplication::quit(); })
+    , programDirectory_(std::move(programDirectory))
 {
     themainform_ = create<Tthemainform>();
     murelloform_ = create<Tmurelloform>();

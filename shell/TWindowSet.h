@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 class Tthemainform;
@@ -30,7 +31,10 @@ class Tcancelform5;
 // windows reach one another through it. Hidden windows keep all their state.
 class TWindowSet {
 public:
+    // The program keeps its module files and its stand-in Windows machine in its own folder.
     TWindowSet();
+    // The same with another folder (ending in the separator), for tests.
+    explicit TWindowSet(std::string programDirectory);
     ~TWindowSet();
     TWindowSet(const TWindowSet&) = delete;
     TWindowSet& operator=(const TWindowSet&) = delete;
@@ -54,6 +58,8 @@ public:
     Tcancelform3& cancelform3() const { return *cancelform3_; }
     Tcancelform4& cancelform4() const { return *cancelform4_; }
     Tcancelform5& cancelform5() const { return *cancelform5_; }
+
+    const std::string& programDirectory() const { return programDirectory_; }
 
     // In the order of creation; the first is the main window.
     const std::vector<TSkinnedForm*>& all() const { return order_; }
@@ -83,6 +89,7 @@ private:
     std::vector<std::unique_ptr<TSkinnedForm>> owned_;
     std::vector<TSkinnedForm*> order_;
     std::function<void()> end_;
+    std::string programDirectory_;
     Tthemainform* themainform_ = nullptr;
     Tmurelloform* murelloform_ = nullptr;
     Ttonvikform* tonvikform_ = nullptr;
