@@ -5,11 +5,6 @@
 inline constexpr TControlGeometry TthemainformControls[] = {
     skin::background("background", 292, 310),
     skin::well(22, 128, 142, 142),
-    skin::text(14, 113, 87, 13, "Tonvik", TTextStyle::Centered),
-    skin::text(102, 113, 87, 13, "Brisko", TTextStyle::Centered),
-    skin::text(190, 113, 87, 13, "Murello", TTextStyle::Centered),
-    skin::text(190, 201, 87, 13, "Dozarn", TTextStyle::Centered),
-    skin::text(190, 289, 87, 13, "Ambrel", TTextStyle::Centered),
     skin::text(22, 276, 142, 13, "Control Center", TTextStyle::Centered),
     skin::picture("logoabout", 29, 136, 128, 128, TGlyph::ProductLogo),
     skin::dragBar("thetitle", 296, 20),

@@ -1,14 +1,10 @@
-#include "shell/TWindowSet.h"
-#include "shell/skin/TErrorBox.h"
+#include "cycle/PosixSystem.h"
+#include "shell/TStartup.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(applicationTitle);
-    QApplication::setQuitOnLastWindowClosed(false);
-    TWindowSet windows;
-    windows.mainWindow().showWindow();
-    return QApplication::exec();
+    return TStartup(PosixSystem().programDirectory()).run();
 }

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "shell/skin/TWindowGeometry.h"
+
+#include <QImage>
+
+// Paints a skinned window's background from its geometry table: the textured face, the title
+// strip, the wells under the buttons and lists, the painted labels and the module's emblem.
+QImage paintBackground(const TWindowGeometry& window);
+
+// The product logo as the Control Center shows it, plain or lit with an invitation to click.
+QImage paintLogoPicture(const TWindowGeometry& window, const TControlGeometry& control);
+
+// The little picture at the left of a title strip.
+TGlyph titleEmblem(TScheme scheme);

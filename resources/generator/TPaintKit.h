@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QRect>
+
+class QPainter;
+
+// The few drawing moves every picture of the skin is made of.
+namespace paintkit {
+
+QFont font(int pixelSize, bool bold = false);
+// The narrower face for labels, close to the widths the layouts were made for.
+QFont labelFont(int pixelSize, bool bold = false);
+
+// A panel face with a fine grain, the same for every run.
+void texture(QImage& image, QRect area, QColor base, unsigned seed);
+
+// Two-pixel bevels: raised lights the top and left edges, sunken shades them.
+void raised(QPainter& painter, QRect area, QColor base);
+void sunken(QPainter& painter, QRect area, QColor base);
+void roundedWell(QPainter& painter, QRectF area, double radius, QColor inside);
+
+} // namespace paintkit

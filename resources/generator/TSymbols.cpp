@@ -1,0 +1,187 @@
+#include "TSymbols.h"
+
+#include "TPaintKit.h"
+#include "TPictures.h"
+#include "TSchemeColours.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPainterPathStroker>
+#include <QTransform>
+
+namespace symbols {
+
+namespace {
+
+QPainterPath rounded(double x, double y, double w, double h, double r = 0.05)
+{
+    QPainterPath path;
+    path.addRoundedRect(QRectF(x, y, w, h), r, r);
+    return path;
+}
+
+QPainterPath stroked(const QPainterPath& line, double width)
+{
+    QPainterPathStroker stroker;
+    stroker.setWidth(width);
+    stroker.setCapStyle(Qt::RoundCap);
+    stroker.setJoinStyle(Qt::RoundJoin);
+    return stroker.createStroke(line);
+}
+
+QPainterPath triangle(QPointF a, QPointF b, QPointF c)
+{
+    QPainterPath path;
+    path.moveTo(a);
+    path.lineTo(b);
+    path.lineTo(c);
+    path.closeSubpath();
+    return path;
+}
+
+// Text as a shape, centred in the unit box and filling the given share of its height.
+QPainterPath word(const QString& text, double height, double aspect)
+{
+    QPainterPath path;
+    path.addText(0, 0, paintkit::font(100, true), text);
+    QRectF bounds = path.boundingRect();
+    double scale = height / bounds.height();
+    double width = bounds.width() * scale / aspect;
+    if (width > 0.96) {
+        scale *= 0.96 / width;
+        width = 0.96;
+    }
+    QTransform fit;
+    fit.translate(0.5 - width / 2, 0.5 - bounds.height() * scale / 2);
+    fit.scale(scale / aspect, scale);
+    fit.translate(-bounds.left(), -bounds.top());
+    return fit.map(path);
+}
+
+// The shape of a one-ink symbol in a unit box; aspect is the box's width over its height.
+QPainterPath shape(TGlyph glyph, double aspect)
+{
+    switch (glyph) {
+    case TGlyph::Plus:
+        return rounded(0.12, 0.39, 0.76, 0.22).united(rounded(0.39, 0.12, 0.22, 0.76)).simplified();
+    case TGlyph::Minus:
+        return rounded(0.12, 0.39, 0.76, 0.22);
+    case TGlyph::Cross: {
+        QPainterPath line;
+        line.moveTo(0.22, 0.22);
+        line.lineTo(0.78, 0.78);
+        line.moveTo(0.78, 0.22);
+        line.lineTo(0.22, 0.78);
+        return stroked(line, 0.2).simplified();
+    }
+    case TGlyph::Minimise:
+        return rounded(0.18, 0.62, 0.64, 0.2, 0.02);
+    case TGlyph::Tick: {
+        QPainterPath line;
+        line.moveTo(0.14, 0.54);
+        line.lineTo(0.4, 0.8);
+        line.lineTo(0.88, 0.2);
+        return stroked(line, 0.2).simplified();
+    }
+    case TGlyph::NoEntry: {
+        QPainterPath ring;
+        ring.addEllipse(QPointF(0.5, 0.5), 0.4, 0.4);
+        QPainterPath bar;
+        bar.moveTo(0.24, 0.24);
+        bar.lineTo(0.76, 0.76);
+        return stroked(ring, 0.15).united(stroked(bar, 0.15)).simplified();
+    }
+    case TGlyph::Question:
+        return word("?", 0.9, aspect);
+    case TGlyph::BigQuestionMark:
+        return word("?", 1.0, aspect);
+    case TGlyph::InsertArrow: {
+        QPainterPath line;
+        line.moveTo(0.2, 0.1);
+        line.lineTo(0.2, 0.58);
+        line.lineTo(0.62, 0.58);
+        return stroked(line, 0.18).united(triangle({ 0.58, 0.3 }, { 0.94, 0.58 }, { 0.58, 0.86 })).simplified();
+    }
+    case TGlyph::TileAll:
+        return rounded(0.1, 0.1, 0.36, 0.36)
+            .united(rounded(0.54, 0.1, 0.36, 0.36))
+            .united(rounded(0.1, 0.54, 0.36, 0.36))
+            .united(rounded(0.54, 0.54, 0.36, 0.36));
+    case TGlyph::UntileAll: {
+        QPainterPath frame = rounded(0.16, 0.16, 0.68, 0.68, 0.06);
+        return frame.subtracted(rounded(0.3, 0.3, 0.4, 0.4, 0.03));
+    }
+    case TGlyph::Play:
+        return triangle({ 0.26, 0.14 }, { 0.86, 0.5 }, { 0.26, 0.86 });
+    case TGlyph::Pause:
+        return rounded(0.2, 0.16, 0.22, 0.68, 0.03).united(rounded(0.58, 0.16, 0.22, 0.68, 0.03));
+    case TGlyph::Stop:
+        return rounded(0.2, 0.2, 0.6, 0.6, 0.04);
+    case TGlyph::ArrowLeft:
+        return triangle({ 0.8, 0.15 }, { 0.2, 0.5 }, { 0.8, 0.85 });
+    case TGlyph::ArrowRight:
+        return triangle({ 0.2, 0.15 }, { 0.8, 0.5 }, { 0.2, 0.85 });
+    case TGlyph::ExitWord:
+        return word("Exit", 0.5, aspect);
+    case TGlyph::OkWord:
+        return word("OK", 0.55, aspect);
+    case TGlyph::QuitWord:
+        return word("Quit", 0.55, aspect);
+    case TGlyph::Converter: {
+        QPainterPath from = word("jpg/gif", 0.42, aspect);
+        QPainterPath to = word("bmp", 0.42, aspect);
+        QRectF a = from.boundingRect();
+        QRectF b = to.boundingRect();
+        double arrow = 0.16;
+        double total = a.width() + arrow + 0.06 + b.width();
+        double left = 0.5 - total / 2;
+        from.translate(left - a.left(), 0);
+        to.translate(left + a.width() + arrow + 0.06 - b.left(), 0);
+        double x = left + a.width() + 0.03;
+        QPainterPath shaft;
+        shaft.moveTo(x, 0.5);
+        shaft.lineTo(x + arrow * 0.55, 0.5);
+        QPainterPath head = triangle({ x + arrow * 0.5, 0.3 }, { x + arrow, 0.5 }, { x + arrow * 0.5, 0.7 });
+        return from.united(to).united(stroked(shaft, 0.1)).united(head);
+    }
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+bool isPicture(TGlyph glyph)
+{
+    return pictures::has(glyph);
+}
+
+bool isWide(TGlyph glyph)
+{
+    return glyph == TGlyph::Converter || glyph == TGlyph::ExitWord || glyph == TGlyph::OkWord
+        || glyph == TGlyph::QuitWord;
+}
+
+void paint(QPainter& painter, TGlyph glyph, QRectF box, QColor ink)
+{
+    if (isPicture(glyph)) {
+        pictures::paint(painter, glyph, box);
+        return;
+    }
+    QTransform toBox;
+    toBox.translate(box.left(), box.top());
+    toBox.scale(box.width(), box.height());
+    QPainterPath path = toBox.map(shape(glyph, box.width() / box.height()));
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient fill(box.topLeft(), box.bottomLeft());
+    fill.setColorAt(0, lighter(ink, 35));
+    fill.setColorAt(0.55, ink);
+    fill.setColorAt(1, darker(ink, 25));
+    painter.setPen(QPen(darker(ink, 55), box.height() > 24 ? 1.2 : 0.8));
+    painter.setBrush(fill);
+    painter.drawPath(path);
+    painter.restore();
+}
+
+} // namespace symbols

@@ -1,0 +1,152 @@
+// Draws the skin: every window's background, every glyph strip, the logo pictures and the icons,
+// from the windows' geometry tables, and lists them in a Qt resource file.
+
+#include "TBackgroundPainter.h"
+#include "TGlyphStripPainter.h"
+#include "TPaletteReducer.h"
+#include "TPictures.h"
+#include "convert/TgfxGeometry.h"
+#include "panels/logo/TlogoformGeometry.h"
+#include "panels/logo/TlogorestGeometry.h"
+#include "panels/saver/TsaverformGeometry.h"
+#include "panels/sound/TtonvikformGeometry.h"
+#include "panels/theme/TthemeformGeometry.h"
+#include "panels/wallpaper/TmurelloformGeometry.h"
+#include "shell/TthemainformGeometry.h"
+#include "shell/about/TbigaboutGeometry.h"
+#include "shell/confirm/CancelGeometry.h"
+#include "shell/help/HelpGeometry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QTextStream>
+#include <cstdio>
+
+namespace {
+
+const TWindowGeometry* const windows[] = {
+    &TthemainformGeometry,
+    &TmurelloformGeometry,
+    &TtonvikformGeometry,
+    &Thelp2Geometry,
+    &ThelpGeometry,
+    &TgfxGeometry,
+    &TsaverformGeometry,
+    &TsaverhelpGeometry,
+    &TlogoformGeometry,
+    &TbriskohelpGeometry,
+    &TbigaboutGeometry,
+    &TlogorestGeometry,
+    &TthemeformGeometry,
+    &TthemehelpGeometry,
+    &TcancelformGeometry,
+    &Tcancelform2Geometry,
+    &Tcancelform3Geometry,
+    &Tcancelform4Geometry,
+    &Tcancelform5Geometry,
+};
+
+class Output {
+public:
+    explicit Output(QString folder)
+        : folder_(std::move(folder))
+    {
+        QDir().mkpath(folder_ + "/skin");
+    }
+
+    // 256-colour bitmaps for backgrounds and pictures; true colour for glyph strips.
+    bool save(const std::string& name, const QImage& image, const char* format)
+    {
+        QString path = folder_ + "/" + QString::fromStdString(name);
+        if (!image.save(path, format)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return false;
+        }
+        names_.push_back(QString::fromStdString(name));
+        return true;
+    }
+
+    bool writeIndex()
+    {
+        QFile file(folder_ + "/skin.qrc");
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return false;
+        QTextStream out(&file);
+        out << "<RCC>\n  <qresource prefix=\"/\">\n";
+        for (const QString& name : names_)
+            out << "    <file>" << name << "</file>\n";
+        out << "  </qresource>\n</RCC>\n";
+        return true;
+    }
+
+private:
+    QString folder_;
+    QStringList names_;
+};
+
+QImage icon(TGlyph glyph, int colours)
+{
+    QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    pictures::paint(p, glyph, QRectF(1, 1, 30, 30));
+    p.end();
+    return reduceColours(image, colours);
+}
+
+QImage helpIcon()
+{
+    QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x10, 0x20, 0x60), 1.5));
+    p.setBrush(QColor(0x28, 0x58, 0xc8));
+    p.drawEllipse(QRectF(2, 2, 28, 28));
+    QFont font("DejaVu Sans");
+    font.setPixelSize(22);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRect(0, 0, 32, 32), Qt::AlignCenter, "?");
+    p.end();
+    return reduceColours(image, 16);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT-FOLDER\n", argv[0]);
+        return 2;
+    }
+    for (const char* face :
+        { "DejaVuSans.ttf", "DejaVuSans-Bold.ttf", "DejaVuSansCondensed.ttf", "DejaVuSansCondensed-Bold.ttf" })
+        QFontDatabase::addApplicationFont(QString("/usr/share/fonts/truetype/dejavu/") + face);
+
+    Output out(QString::fromLocal8Bit(argv[1]));
+    bool ok = true;
+    for (const TWindowGeometry* window : windows) {
+        if (window->frame != TFrame::Skinned)
+            continue;
+        ok &= out.save(backgroundResource(*window), reduceColours(paintBackground(*window), 256), "BMP");
+        for (const TControlGeometry& control : window->controls) {
+            if (control.kind == TControlKind::BitmapButton)
+                ok &= out.save(pictureResource(*window, control),
+                    paintGlyphStrip(*window, control).convertToFormat(QImage::Format_RGB888), "BMP");
+            else if (control.kind == TControlKind::Picture && control.glyph != TGlyph::None)
+                ok &= out.save(
+                    pictureResource(*window, control), reduceColours(paintLogoPicture(*window, control), 256), "BMP");
+        }
+    }
+    ok &= out.save(iconResource("zentrel"), icon(TGlyph::ProductLogo, 256), "PNG");
+    ok &= out.save(iconResource("gfx"), icon(TGlyph::OpenFolder, 256), "PNG");
+    ok &= out.save(iconResource("help"), helpIcon(), "PNG");
+    ok &= out.writeIndex();
+    return ok ? 0 : 1;
+}

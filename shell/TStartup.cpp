@@ -1,0 +1,27 @@
+#include "shell/TStartup.h"
+
+#include "cycle/StandInMachine.h"
+#include "resources/SkinResources.h"
+#include "shell/TWindowSet.h"
+#include "shell/skin/TErrorBox.h"
+
+#include <QApplication>
+
+TStartup::TStartup(const std::string& programDirectory)
+{
+    QApplication::setApplicationName(applicationTitle);
+    // Only the Control Center, the about window's Quit and Esc end the program; closing the
+    // last visible panel must not.
+    QApplication::setQuitOnLastWindowClosed(false);
+    initSkinResources();
+    TErrorBox::run([&] { StandInMachine(programDirectory).ensureExists(); });
+    windows_ = std::make_unique<TWindowSet>(programDirectory);
+}
+
+TStartup::~TStartup() = default;
+
+int TStartup::run()
+{
+    windows_->mainWindow().showWindow();
+    return QApplication::exec();
+}
