@@ -1,0 +1,208 @@
+#include "cycle/TemporaryFolder.h"
+#include "panels/wallpaper/Tmurelloform.h"
+#include "shell/TWindowSet.h"
+#include "shell/Tthemainform.h"
+#include "shell/confirm/Tcancelform.h"
+#include "shell/skin/TBitmapButton.h"
+#include "shell/skin/TErrorBox.h"
+#include "shell/skin/TFileDialog.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QTest>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+// The whole program on a temporary folder, with the file dialog handing over `chosen`.
+class Murelloform : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        TErrorBox::setTestHook([this](const std::string& text) { shown.push_back(text); });
+        TFileDialog::setTestHook([this](const TFileDialogRequest& request) {
+            requests.push_back(request.filter);
+            return chosen;
+        });
+        windows = std::make_unique<TWindowSet>(folder.path());
+        windows->themainform().button("BitBtn1")->click();
+        ASSERT_TRUE(panel().isVisible());
+    }
+    void TearDown() override
+    {
+        windows.reset();
+        TErrorBox::setTestHook({});
+        TFileDialog::setTestHook({});
+    }
+
+    Tmurelloform& panel() { return windows->murelloform(); }
+    QListView* list() { return panel().listBox("List"); }
+    QString text(const char* field) { return panel().edit(field)->text(); }
+
+    std::string bitmap(const std::string& name, int width, int height)
+    {
+        QImage picture(width, height, QImage::Format_RGB32);
+        picture.fill(Qt::yellow);
+        picture.save(QString::fromStdString(folder.file(name)), "BMP");
+        return folder.file(name);
+    }
+
+    void clickRow(int row)
+    {
+        QRect place = list()->visualRect(list()->model()->index(row, 0));
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, place.center());
+    }
+
+    TemporaryFolder folder;
+    std::unique_ptr<TWindowSet> windows;
+    std::vector<std::string> shown;
+    std::vector<std::string> requests;
+    Names chosen;
+};
+
+} // namespace
+
+TEST_F(Murelloform, ControlsStandWhereTheTableSaysInTheirFocusOrder)
+{
+    EXPECT_EQ(panel().windowTitle(), "Murello Control Panel");
+    EXPECT_EQ(panel().size(), QSize(517, 327));
+    EXPECT_EQ(list()->geometry(), QRect(10, 35, 289, 137));
+    EXPECT_TRUE(list()->uniformItemSizes());
+    EXPECT_EQ(panel().button("BitBtn3")->geometry(), QRect(203, 179, 96, 23));
+    EXPECT_EQ(panel().button("BitBtn7")->toolTip(), "Save and Exit");
+    EXPECT_EQ(panel().image("pic")->geometry(), QRect(308, 34, 200, 200));
+    EXPECT_EQ(text("next"), "1");
+    EXPECT_TRUE(panel().checkBox("tile")->isChecked());
+    EXPECT_TRUE(panel().checkBox("enable")->isChecked());
+    EXPECT_FALSE(panel().checkBox("ran")->isChecked());
+
+    Names order;
+    QWidget* widget = list();
+    do {
+        if (widget->focusPolicy() == Qt::StrongFocus && widget->window() == &panel())
+            order.push_back(widget->objectName().toStdString());
+        widget = widget->nextInFocusChain();
+    } while (widget != list());
+    EXPECT_EQ(order,
+        (Names { "List", "BitBtn1", "BitBtn2", "BitBtn3", "BitBtn4", "BitBtn5", "BitBtn6", "BitBtn7", "BitBtn8",
+            "BitBtn9", "tile", "ran", "enable", "BitBtn11" }));
+    EXPECT_TRUE(shown.empty()) << shown.front();
+}
+
+TEST_F(Murelloform, AddedBitmapsArePreviewedWithTheirSizeAndTiling)
+{
+    std::string wide = bitmap("wide.bmp", 300, 199), tall = bitmap("tall.bmp", 800, 1000);
+    chosen = { wide, tall };
+    panel().button("BitBtn1")->click();
+    ASSERT_EQ(requests, Names { "Bitmap Image|*.bmp" });
+    ASSERT_EQ(list()->model()->rowCount(), 2);
+    EXPECT_EQ(list()->model()->index(0, 0).data().toString().toStdString(), tall);
+
+    clickRow(1);
+    QLabel* pic = panel().image("pic");
+    EXPECT_EQ(pic->geometry(), QRect(308, 68, 200, 133));
+    EXPECT_EQ(pic->pixmap().size(), QSize(200, 133));
+    EXPECT_EQ(text("picwidth"), "300");
+    EXPECT_EQ(text("picheight"), "199");
+
+    panel().checkBox("tile")->click();
+    EXPECT_EQ(panel().panel().cycle().flag(1), "f");
+    clickRow(0);
+    EXPECT_EQ(pic->geometry(), QRect(328, 34, 160, 200));
+    EXPECT_TRUE(panel().checkBox("tile")->isChecked());
+    clickRow(1);
+    EXPECT_FALSE(panel().checkBox("tile")->isChecked());
+
+    QTest::mouseDClick(
+        list()->viewport(), Qt::LeftButton, {}, list()->visualRect(list()->model()->index(1, 0)).center());
+    EXPECT_EQ(text("next"), "2");
+    EXPECT_TRUE(shown.empty()) << shown.front();
+}
+
+TEST_F(Murelloform, APictureThatCannotBeShownIsReportedAndKeepsTheSelection)
+{
+    std::string small = bitmap("small.bmp", 100, 50);
+    chosen = { folder.file("gone.bmp"), small };
+    panel().button("BitBtn1")->click();
+    clickRow(0);
+    ASSERT_EQ(panel().image("pic")->geometry(), QRect(358, 109, 100, 50));
+
+    clickRow(1);
+    EXPECT_EQ(shown, Names { "Cannot open file " + folder.file("gone.bmp") + "." });
+    EXPECT_EQ(list()->currentIndex().row(), 1);
+    EXPECT_EQ(panel().image("pic")->geometry(), QRect(308, 34, 100, 50));
+    EXPECT_EQ(text("picwidth"), "100");
+}
+
+TEST_F(Murelloform, InsertAndRemoveKeepTheListControlInStep)
+{
+    chosen = { "C:\\A.BMP", "C:\\B.BMP" };
+    panel().button("BitBtn2")->click();
+    EXPECT_EQ(list()->model()->rowCount(), 0) << "nothing selected: nothing inserted";
+    panel().button("BitBtn1")->click();
+
+    list()->setCurrentIndex(list()->model()->index(1, 0)); // its preview fails; the selection stays
+    shown.clear();
+    chosen = { "C:\\C.BMP" };
+    panel().button("BitBtn2")->click();
+    EXPECT_EQ(list()->model()->index(1, 0).data().toString(), "C:\\C.BMP");
+    EXPECT_EQ(list()->currentIndex().row(), 2) << "the selected entry moved down with the insertion";
+    EXPECT_TRUE(shown.empty()) << "following the moved selection previews nothing";
+
+    panel().button("BitBtn3")->click();
+    EXPECT_EQ(list()->model()->rowCount(), 2);
+    EXPECT_FALSE(list()->selectionModel()->hasSelection());
+    EXPECT_EQ(panel().panel().cycle().settings().lines(), (LineList { "t", "1", "t", "t" }));
+}
+
+TEST_F(Murelloform, SaveAndExitWritesTheMachinesFilesAndReturnsToTheControlCenter)
+{
+    std::string wide = bitmap("wide.bmp", 30, 20);
+    chosen = { wide };
+    panel().button("BitBtn1")->click();
+    panel().button("BitBtn6")->click();
+    panel().button("BitBtn7")->click();
+    EXPECT_TRUE(shown.empty()) << shown.front();
+    EXPECT_FALSE(panel().isVisible());
+    EXPECT_TRUE(windows->themainform().isVisible());
+
+    EXPECT_EQ(folder.read("murello.dat"), wide + "\r\n");
+    EXPECT_EQ(folder.read("murello.cfg"), "t\r\n1\r\nf\r\n");
+    std::string winIni = folder.read("machine/c/WINDOWS/win.ini");
+    EXPECT_NE(winIni.find("\r\n[Desktop]\r\nWallpaper=" + wide + "\r\nTileWallpaper=0\r\nWallpaperStyle=0\r\n"),
+        std::string::npos);
+    std::string registry = folder.read("machine/registry.reg");
+    EXPECT_NE(registry.find("\"Wallpaper\"=\"" + wide + "\""), std::string::npos);
+    EXPECT_NE(registry.find("\"TileWallpaper\"=\"0\""), std::string::npos);
+}
+
+TEST_F(Murelloform, AFailedSaveIsReportedAndThePanelStaysOpen)
+{
+    chosen = { "C:\\A.BMP" };
+    panel().button("BitBtn1")->click();
+    std::filesystem::remove(folder.file("machine/c/WINDOWS/win.ini"));
+    panel().button("BitBtn7")->click();
+    EXPECT_EQ(shown, Names { "Cannot open file " + folder.file("machine/c/WINDOWS/win.ini") + "." });
+    EXPECT_TRUE(panel().isVisible());
+    EXPECT_EQ(folder.read("murello.dat"), "C:\\A.BMP\r\n");
+}
+
+TEST_F(Murelloform, TheOtherButtonsOpenTheirWindowsOrLeave)
+{
+    panel().button("BitBtn8")->click();
+    EXPECT_TRUE(windows->cancelform().isVisible());
+    EXPECT_TRUE(panel().isVisible());
+
+    panel().checkBox("enable")->click();
+    panel().button("BitBtn11")->click();
+    EXPECT_FALSE(panel().isVisible());
+    EXPECT_TRUE(windows->themainform().isVisible());
+    EXPECT_FALSE(panel().checkBox("enable")->isChecked()) << "edits survive hiding";
+    EXPECT_FALSE(std::filesystem::exists(folder.file("murello.cfg"))) << "leaving writes nothing";
+}
