@@ -12,6 +12,27 @@ static void loadHelpTexts()
     Q_INIT_RESOURCE(helptexts);
 }
 
+namespace {
+
+// The texts were laid out for a narrow 8 point face. DejaVu Sans is wider: at 7 points the lines
+// keep the width they were written for and the descriptions line up by their tab counts.
+QFont textFont()
+{
+    QFont font("DejaVu Sans");
+    font.setPointSize(7);
+    return font;
+}
+
+// Tab stops every eight average characters, the average taken over the alphabet, as the system
+// the texts were written for measures them.
+qreal tabStop(const QFontMetrics& metrics)
+{
+    const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    return 8.0 * metrics.horizontalAdvance(alphabet) / alphabet.size();
+}
+
+} // namespace
+
 THelpWindow::THelpWindow(const TWindowGeometry& table, const char* icon)
     : TSkinnedForm(table)
 {
@@ -21,7 +42,8 @@ THelpWindow::THelpWindow(const TWindowGeometry& table, const char* icon)
     QPlainTextEdit* text = memo("Memo1");
     text->setFocusPolicy(Qt::ClickFocus);
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
-    text->setTabStopDistance(8 * text->fontMetrics().horizontalAdvance(QLatin1Char('x')));
+    text->setFont(textFont());
+    text->setTabStopDistance(tabStop(text->fontMetrics()));
     QStringList lines;
     for (const std::string& line : textLines(table.name))
         lines.append(QString::fromLatin1(line));

@@ -18,8 +18,12 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 
@@ -160,6 +164,7 @@ struct Case {
     const char* label;
     QPoint position;
     bool sizeable;
+    int alignedFrom; // the first of the keyed lines whose descriptions line up
 };
 
 class HelpWindow : public ::testing::Test {
@@ -185,15 +190,15 @@ protected:
     {
         return {
             { "BitBtn1", &windows.murelloform(), "BitBtn9", &windows.help2(), wallpaperHelp(),
-                "Help / About for Murello Control Panel", "Murello Control Panel", { 268, 145 }, false },
+                "Help / About for Murello Control Panel", "Murello Control Panel", { 268, 145 }, false, 5 },
             { "BitBtn2", &windows.tonvikform(), "BitBtn6", &windows.help(), soundHelp(),
-                "Help / About for Tonvik Control Panel", "Tonvik Control Panel", { 279, 126 }, false },
+                "Help / About for Tonvik Control Panel", "Tonvik Control Panel", { 279, 126 }, false, 8 },
             { "BitBtn3", &windows.saverform(), "BitBtn8", &windows.saverhelp(), saverHelp(),
-                "Help / About for Dozarn Control Panel", "Dozarn Control Panel", { 313, 113 }, true },
+                "Help / About for Dozarn Control Panel", "Dozarn Control Panel", { 313, 113 }, true, 5 },
             { "BitBtn4", &windows.logoform(), "BitBtn7", &windows.briskohelp(), logoHelp(),
-                "Help / About for Brisko Control Panel", "Brisko Control Panel", { 310, 130 }, true },
+                "Help / About for Brisko Control Panel", "Brisko Control Panel", { 310, 130 }, true, 5 },
             { "BitBtn5", &windows.themeform(), "BitBtn6", &windows.themehelp(), themeHelp(),
-                "Help / About for Ambrel Control Panel", "Ambrel Control Panel", { 285, 158 }, true },
+                "Help / About for Ambrel Control Panel", "Ambrel Control Panel", { 285, 158 }, true, 9 },
         };
     }
 
@@ -224,6 +229,29 @@ TEST_F(HelpWindow, EachPanelShowsItsOwnTextLineByLineWithItsTabs)
         EXPECT_EQ(memoLines(*c.help), c.text);
         EXPECT_EQ(THelpWindow::textLines(c.help->table().name), c.text);
         EXPECT_TRUE(c.help->memo("Memo1")->isReadOnly());
+    }
+}
+
+TEST_F(HelpWindow, TheDescriptionsLineUpAndNoLineRunsPastTheWindow)
+{
+    for (const Case& c : cases()) {
+        SCOPED_TRACE(c.help->table().name);
+        openHelp(c);
+        QPlainTextEdit* memo = c.help->memo("Memo1");
+        EXPECT_EQ(memo->horizontalScrollBar()->maximum(), 0);
+        EXPECT_EQ(memo->verticalScrollBar()->maximum(), 0);
+
+        std::set<int> starts;
+        QAbstractTextDocumentLayout* layout = memo->document()->documentLayout();
+        for (int i = c.alignedFrom; i < int(c.text.size()); ++i) {
+            QTextBlock block = memo->document()->findBlockByNumber(i);
+            layout->blockBoundingRect(block);
+            int description = block.text().lastIndexOf('\t') + 1;
+            starts.insert(qRound(block.layout()->lineAt(0).cursorToX(description)));
+        }
+        EXPECT_EQ(starts.size(), 1u);
+        c.help->hideWindow();
+        windows.returnToControlCenter(*c.panel);
     }
 }
 
