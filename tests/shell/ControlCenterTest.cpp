@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -31,7 +32,8 @@ protected:
         QApplication::sendEvent(widget, &move);
     }
 
-    TWindowSet windows;
+    QTemporaryDir folder;
+    TWindowSet windows { folder.path().toStdString() + "/" };
     Tthemainform& center = windows.themainform();
     int ended = 0;
 };

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -36,7 +37,8 @@ protected:
         return names;
     }
 
-    TWindowSet windows;
+    QTemporaryDir folder;
+    TWindowSet windows { folder.path().toStdString() + "/" };
     std::vector<std::string> shown;
     int ended = 0;
 };
