@@ -70,7 +70,7 @@ void Tbigabout::fillMemo()
 void Tbigabout::fillContacts()
 {
     contacts_ = new QStandardItemModel(this);
-    for (const char* address : { mailAddress, webAddress }) {
+    for (const char* address : { mailAddress, webCaption }) {
         auto* item = new QStandardItem(QString::fromLatin1(address));
         item->setEditable(false);
         item->setTextAlignment(Qt::AlignCenter);

@@ -13,6 +13,8 @@ class Tbigabout : public TSkinnedForm {
 public:
     static constexpr const char* mailAddress = "zentrel@example.org";
     static constexpr const char* webAddress = "https://zentrel.example.org/";
+    // The web address as the list shows it; the whole address would not fit the narrow list.
+    static constexpr const char* webCaption = "zentrel.example.org";
 
     explicit Tbigabout(TWindowSet& windows);
 

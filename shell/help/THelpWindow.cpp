@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QIcon>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -31,6 +32,15 @@ qreal tabStop(const QFontMetrics& metrics)
     return 8.0 * metrics.horizontalAdvance(alphabet) / alphabet.size();
 }
 
+// The bold panel name is drawn a little smaller where the face is too wide for the label.
+void fitLabel(QLabel* label)
+{
+    QFont font = label->font();
+    while (font.pixelSize() > 10 && QFontMetrics(font).horizontalAdvance(label->text()) > label->width())
+        font.setPixelSize(font.pixelSize() - 1);
+    label->setFont(font);
+}
+
 } // namespace
 
 THelpWindow::THelpWindow(const TWindowGeometry& table, const char* icon)
@@ -48,6 +58,8 @@ THelpWindow::THelpWindow(const TWindowGeometry& table, const char* icon)
     for (const std::string& line : textLines(table.name))
         lines.append(QString::fromLatin1(line));
     text->setPlainText(lines.join(QLatin1Char('\n')));
+
+    fitLabel(image("Label1"));
 
     // As on the system the program was made for, the focused button also answers Enter.
     pushButton("Button1")->setAutoDefault(true);

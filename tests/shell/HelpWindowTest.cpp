@@ -264,6 +264,7 @@ TEST_F(HelpWindow, EachHelpWindowHasItsCaptionPlaceAndBoldPanelName)
         QLabel* label = c.help->image("Label1");
         EXPECT_EQ(label->text().toStdString(), c.label);
         EXPECT_TRUE(label->font().bold());
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
         EXPECT_EQ(c.help->pushButton("Button1")->text(), "&OK");
         EXPECT_FALSE(c.help->windowFlags() & Qt::FramelessWindowHint);
         EXPECT_EQ(c.help->minimumSize() != c.help->maximumSize(), c.sizeable);
