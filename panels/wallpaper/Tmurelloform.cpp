@@ -2,7 +2,6 @@
 
 #include "convert/Tgfx.h"
 #include "cycle/CycleListModel.h"
-#include "cycle/Exception.h"
 #include "cycle/RegistryFile.h"
 #include "cycle/StandInMachine.h"
 #include "panels/wallpaper/TmurelloformGeometry.h"
@@ -19,15 +18,10 @@
 
 namespace {
 
+// The start-up has made the machine; a store that is missing even so is reported when Save uses it.
 std::shared_ptr<Registry> machineRegistry(const std::string& programDirectory)
 {
-    StandInMachine machine(programDirectory);
-    try {
-        machine.ensureExists();
-    } catch (const Exception& error) {
-        TErrorBox::show(error.what());
-    }
-    return std::make_shared<RegistryFile>(machine.registryPath());
+    return std::make_shared<RegistryFile>(StandInMachine(programDirectory).registryPath());
 }
 
 // While the model changes the list, the list control's own selection signals are not the user's.

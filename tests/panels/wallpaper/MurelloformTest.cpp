@@ -1,3 +1,4 @@
+#include "cycle/StandInMachine.h"
 #include "cycle/TemporaryFolder.h"
 #include "panels/wallpaper/Tmurelloform.h"
 #include "shell/TWindowSet.h"
@@ -30,6 +31,7 @@ protected:
             requests.push_back(request.filter);
             return chosen;
         });
+        StandInMachine(folder.path()).ensureExists();
         windows = std::make_unique<TWindowSet>(folder.path());
         windows->themainform().button("BitBtn1")->click();
         ASSERT_TRUE(panel().isVisible());
