@@ -4,8 +4,10 @@
 #include "resources/SkinResources.h"
 #include "shell/TWindowSet.h"
 #include "shell/skin/TErrorBox.h"
+#include "shell/skin/TWindowGeometry.h"
 
 #include <QApplication>
+#include <QIcon>
 
 TStartup::TStartup(const std::string& programDirectory)
 {
@@ -14,6 +16,7 @@ TStartup::TStartup(const std::string& programDirectory)
     // last visible panel must not.
     QApplication::setQuitOnLastWindowClosed(false);
     initSkinResources();
+    QApplication::setWindowIcon(QIcon(QString::fromStdString(":/" + iconResource("zentrel"))));
     TErrorBox::run([&] { StandInMachine(programDirectory).ensureExists(); });
     windows_ = std::make_unique<TWindowSet>(programDirectory);
 }

@@ -53,6 +53,19 @@ void engraved(QPainter& p, const QImage& layer, QColor face)
     p.drawImage(QPointF(0, 0), tinted(darker(face, 38)));
 }
 
+// A picture faded to grey, for a disabled face.
+void faded(QPainter& p, QImage layer, QColor face)
+{
+    layer = layer.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < layer.height(); ++y)
+        for (int x = 0; x < layer.width(); ++x) {
+            QRgb pixel = layer.pixel(x, y);
+            QColor grey = mix(QColor(qGray(pixel), qGray(pixel), qGray(pixel)), face, 0.45);
+            layer.setPixel(x, y, qRgba(grey.red(), grey.green(), grey.blue(), qAlpha(pixel)));
+        }
+    p.drawImage(0, 0, layer);
+}
+
 void moduleFace(QPainter& p, const TControlGeometry& button, State state, QSize face, const TSchemeColours& c)
 {
     p.fillRect(QRect(QPoint(0, 0), face), c.well);
@@ -108,7 +121,9 @@ QImage paintFrame(const TWindowGeometry& window, const TControlGeometry& button,
     QRectF box = symbolBox(button.glyph, QSize(button.w, button.h));
     if (state == State::Pressed)
         box.translate(1, 1);
-    if (state == State::Disabled) {
+    if (state == State::Disabled && pictures::has(button.glyph)) {
+        faded(p, symbolLayer(button.glyph, face, box, ink), c.button);
+    } else if (state == State::Disabled) {
         engraved(p, symbolLayer(button.glyph, face, box, ink), c.button);
         if (button.glyph == TGlyph::OkWord) {
             p.setRenderHint(QPainter::Antialiasing);
