@@ -6,7 +6,7 @@ inline constexpr TControlGeometry TthemeformControls[] = {
     skin::background("Image1", 450, 245),
     skin::text(12, 27, 312, 13, "List of theme files to be cycled as Desktop Themes (tm):"),
     skin::whiteArea(12, 43, 312, 130),
-    skin::text(330, 87, 62, 13, "Next Theme:", TTextStyle::Right),
+    skin::text(326, 87, 66, 13, "Next Theme:", TTextStyle::Right),
     skin::text(330, 107, 116, 12, "(double-click item in list)", TTextStyle::Note),
     skin::emblem(346, 160, 96, 80, TGlyph::ModuleTheme, "Ambrel"),
     skin::dragBar("Image2", 449, 17),

@@ -70,48 +70,76 @@ void titleStrip(QPainter& p, const TWindowGeometry& window, const TSchemeColours
     p.drawText(words, Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(window.title));
 }
 
-void words(QPainter& p, const TControlGeometry& control, const TSchemeColours& c)
+// How one piece of painted words is set: its face, colour, alignment and box.
+struct Words {
+    QFont font;
+    QColor pen;
+    int flags;
+    QRect area;
+    QString text;
+};
+
+Words layout(const TControlGeometry& control, const TSchemeColours& c)
 {
-    QRect area(control.x, control.y, control.w, control.h);
-    QString text = QString::fromUtf8(control.caption);
-    int flags = Qt::AlignVCenter | Qt::TextShowMnemonic;
     // Short rows get the smaller size.
     int size = control.h <= 12 ? 10 : 11;
-    p.setPen(c.text);
-    p.setFont(paintkit::labelFont(size));
+    Words w { paintkit::labelFont(size), c.text, Qt::AlignVCenter | Qt::TextShowMnemonic,
+        QRect(control.x, control.y, control.w, control.h), QString::fromUtf8(control.caption) };
+    if (control.kind == TControlKind::CheckBox) {
+        // Beside the box, whose own caption cannot show.
+        w.area = QRect(control.x + control.w + 5, control.y - 2, 220, control.h + 4);
+        w.flags |= Qt::AlignLeft;
+        return w;
+    }
     switch (control.style) {
     case TTextStyle::Label:
-        flags |= Qt::AlignLeft;
+        w.flags |= Qt::AlignLeft;
         break;
     case TTextStyle::Bold:
-        p.setFont(paintkit::labelFont(size, true));
-        flags |= Qt::AlignLeft;
+        w.font = paintkit::labelFont(size, true);
+        w.flags |= Qt::AlignLeft;
         break;
     case TTextStyle::Note:
-        p.setFont(paintkit::labelFont(size - 1));
-        p.setPen(c.note);
-        flags |= Qt::AlignLeft;
+        w.font = paintkit::labelFont(size - 1);
+        w.pen = c.note;
+        w.flags |= Qt::AlignLeft;
         break;
     case TTextStyle::Right:
-        flags |= Qt::AlignRight;
+        w.flags |= Qt::AlignRight;
         break;
     case TTextStyle::Centered:
-        flags |= Qt::AlignHCenter;
+        w.flags |= Qt::AlignHCenter;
         break;
     case TTextStyle::Question:
-        p.setFont(paintkit::labelFont(12, true));
-        flags |= Qt::AlignHCenter | Qt::TextWordWrap;
+        w.font = paintkit::labelFont(12, true);
+        w.flags |= Qt::AlignHCenter | Qt::TextWordWrap;
         break;
     }
-    p.drawText(area, flags, text);
+    return w;
 }
 
-void checkBoxCaption(QPainter& p, const TControlGeometry& control, const TSchemeColours& c)
+void words(QPainter& p, const TControlGeometry& control, const TSchemeColours& c)
 {
-    p.setFont(paintkit::labelFont(11));
-    p.setPen(c.text);
-    p.drawText(QRect(control.x + control.w + 5, control.y - 2, 220, control.h + 4),
-        Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, QString::fromUtf8(control.caption));
+    Words w = layout(control, c);
+    p.setFont(w.font);
+    p.setPen(w.pen);
+    p.drawText(w.area, w.flags, w.text);
+}
+
+// What painted words must not run into.
+bool isObstacle(const TControlGeometry& control)
+{
+    switch (control.kind) {
+    case TControlKind::BitmapButton:
+    case TControlKind::ListBox:
+    case TControlKind::Edit:
+    case TControlKind::Emblem:
+    case TControlKind::Well:
+    case TControlKind::WhiteArea:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void emblem(QPainter& p, const TControlGeometry& control, const TSchemeColours& c)
@@ -216,14 +244,35 @@ QImage paintBackground(const TWindowGeometry& window)
     }
     p.setRenderHint(QPainter::TextAntialiasing);
     for (const TControlGeometry& control : window.controls) {
-        if (control.kind == TControlKind::Text)
+        if (control.kind == TControlKind::Text || control.kind == TControlKind::CheckBox)
             words(p, control, c);
-        else if (control.kind == TControlKind::CheckBox)
-            checkBoxCaption(p, control, c);
         else if (control.kind == TControlKind::Emblem)
             emblem(p, control, c);
     }
     return image;
+}
+
+std::vector<std::string> clippedWords(const TWindowGeometry& window)
+{
+    TSchemeColours c = TSchemeColours::of(window.scheme);
+    QRect client(2, 2, window.width - 4, window.height - 4);
+    std::vector<std::string> clipped;
+    for (const TControlGeometry& control : window.controls) {
+        if (control.kind != TControlKind::Text && control.kind != TControlKind::CheckBox)
+            continue;
+        Words w = layout(control, c);
+        QRect needed = QFontMetrics(w.font).boundingRect(w.area, w.flags, w.text);
+        bool fits = w.area.contains(needed) && client.contains(needed);
+        for (const TControlGeometry& other : window.controls) {
+            QRect obstacle(other.x, other.y, other.w, other.h);
+            // Words may lie inside a well or area, not across its edge.
+            if (&other != &control && isObstacle(other) && needed.intersects(obstacle) && !obstacle.contains(needed))
+                fits = false;
+        }
+        if (!fits)
+            clipped.push_back(control.caption);
+    }
+    return clipped;
 }
 
 QImage paintLogoPicture(const TWindowGeometry& window, const TControlGeometry& control)

@@ -2,12 +2,20 @@
 
 #include "TSchemeColours.h"
 
+#include <QFontDatabase>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
 
 namespace paintkit {
+
+void loadFonts()
+{
+    for (const char* face :
+        { "DejaVuSans.ttf", "DejaVuSans-Bold.ttf", "DejaVuSansCondensed.ttf", "DejaVuSansCondensed-Bold.ttf" })
+        QFontDatabase::addApplicationFont(QString("/usr/share/fonts/truetype/dejavu/") + face);
+}
 
 QFont font(int pixelSize, bool bold)
 {

@@ -9,6 +9,9 @@ class QPainter;
 // The few drawing moves every picture of the skin is made of.
 namespace paintkit {
 
+// Registers the faces the skin is drawn in; call once before drawing.
+void loadFonts();
+
 QFont font(int pixelSize, bool bold = false);
 // The narrower face for labels, close to the widths the layouts were made for.
 QFont labelFont(int pixelSize, bool bold = false);

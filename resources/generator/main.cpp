@@ -3,51 +3,19 @@
 
 #include "TBackgroundPainter.h"
 #include "TGlyphStripPainter.h"
+#include "TPaintKit.h"
 #include "TPaletteReducer.h"
 #include "TPictures.h"
-#include "convert/TgfxGeometry.h"
-#include "panels/logo/TlogoformGeometry.h"
-#include "panels/logo/TlogorestGeometry.h"
-#include "panels/saver/TsaverformGeometry.h"
-#include "panels/sound/TtonvikformGeometry.h"
-#include "panels/theme/TthemeformGeometry.h"
-#include "panels/wallpaper/TmurelloformGeometry.h"
-#include "shell/TthemainformGeometry.h"
-#include "shell/about/TbigaboutGeometry.h"
-#include "shell/confirm/CancelGeometry.h"
-#include "shell/help/HelpGeometry.h"
+#include "resources/WindowTables.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QTextStream>
 #include <cstdio>
 
 namespace {
-
-const TWindowGeometry* const windows[] = {
-    &TthemainformGeometry,
-    &TmurelloformGeometry,
-    &TtonvikformGeometry,
-    &Thelp2Geometry,
-    &ThelpGeometry,
-    &TgfxGeometry,
-    &TsaverformGeometry,
-    &TsaverhelpGeometry,
-    &TlogoformGeometry,
-    &TbriskohelpGeometry,
-    &TbigaboutGeometry,
-    &TlogorestGeometry,
-    &TthemeformGeometry,
-    &TthemehelpGeometry,
-    &TcancelformGeometry,
-    &Tcancelform2Geometry,
-    &Tcancelform3Geometry,
-    &Tcancelform4Geometry,
-    &Tcancelform5Geometry,
-};
 
 class Output {
 public:
@@ -125,15 +93,15 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s OUTPUT-FOLDER\n", argv[0]);
         return 2;
     }
-    for (const char* face :
-        { "DejaVuSans.ttf", "DejaVuSans-Bold.ttf", "DejaVuSansCondensed.ttf", "DejaVuSansCondensed-Bold.ttf" })
-        QFontDatabase::addApplicationFont(QString("/usr/share/fonts/truetype/dejavu/") + face);
+    paintkit::loadFonts();
 
     Output out(QString::fromLocal8Bit(argv[1]));
     bool ok = true;
-    for (const TWindowGeometry* window : windows) {
+    for (const TWindowGeometry* window : windowTables) {
         if (window->frame != TFrame::Skinned)
             continue;
+        for (const std::string& words : clippedWords(*window))
+            std::fprintf(stderr, "%s: \"%s\" does not fit its place\n", window->name, words.c_str());
         ok &= out.save(backgroundResource(*window), reduceColours(paintBackground(*window), 256), "BMP");
         for (const TControlGeometry& control : window->controls) {
             if (control.kind == TControlKind::BitmapButton)
