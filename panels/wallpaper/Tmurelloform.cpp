@@ -12,6 +12,7 @@
 #include "shell/skin/TFileDialog.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -67,6 +68,11 @@ Tmurelloform::Tmurelloform(TWindowSet& windows)
     list->setModel(listModel_);
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, guarded([this] { ListClick(); }));
     connect(list, &QListView::doubleClicked, this, guarded([this] { ListDblClick(); }));
+    connect(list, &QListView::clicked, this, guarded([this] {
+        if (!selectedByThisPress_)
+            ListClick();
+    }));
+    list->viewport()->installEventFilter(this);
 
     onClick("tile", [this] { tileClick(); });
     onClick("ran", [this] { ranClick(); });
@@ -92,10 +98,18 @@ Tmurelloform::~Tmurelloform()
     delete listModel_;
 }
 
+bool Tmurelloform::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress && watched == listBox("List")->viewport())
+        selectedByThisPress_ = false;
+    return TSkinnedForm::eventFilter(watched, event);
+}
+
 void Tmurelloform::ListClick()
 {
     if (followingModel_)
         return;
+    selectedByThisPress_ = true;
     QModelIndexList rows = listBox("List")->selectionModel()->selectedRows();
     WallpaperPanel::Row row;
     if (!rows.isEmpty())

@@ -36,6 +36,9 @@ public:
     void BitBtn9Click();
     void BitBtn11Click();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     WallpaperPanel::FileNames chooseBitmaps();
     // The list control follows the model's selection without it counting as the user's.
@@ -47,4 +50,6 @@ private:
     std::unique_ptr<WallpaperPanel> panel_;
     CycleListModel* listModel_ = nullptr;
     bool followingModel_ = false;
+    // A click on the entry that is already selected previews it afresh.
+    bool selectedByThisPress_ = false;
 };

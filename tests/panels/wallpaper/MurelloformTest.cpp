@@ -61,6 +61,13 @@ protected:
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, place.center());
     }
 
+    void doubleClickRow(int row)
+    {
+        QRect place = list()->visualRect(list()->model()->index(row, 0));
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, place.center());
+        QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, place.center());
+    }
+
     TemporaryFolder folder;
     std::unique_ptr<TWindowSet> windows;
     std::vector<std::string> shown;
@@ -121,10 +128,13 @@ TEST_F(Murelloform, AddedBitmapsArePreviewedWithTheirSizeAndTiling)
     clickRow(1);
     EXPECT_FALSE(panel().checkBox("tile")->isChecked());
 
-    QTest::mouseDClick(
-        list()->viewport(), Qt::LeftButton, {}, list()->visualRect(list()->model()->index(1, 0)).center());
+    doubleClickRow(1);
     EXPECT_EQ(text("next"), "2");
     EXPECT_TRUE(shown.empty()) << shown.front();
+
+    bitmap("wide.bmp", 40, 30);
+    clickRow(1);
+    EXPECT_EQ(text("picwidth"), "40") << "clicking the selected entry again previews it afresh";
 }
 
 TEST_F(Murelloform, APictureThatCannotBeShownIsReportedAndKeepsTheSelection)
@@ -135,8 +145,9 @@ TEST_F(Murelloform, APictureThatCannotBeShownIsReportedAndKeepsTheSelection)
     clickRow(0);
     ASSERT_EQ(panel().image("pic")->geometry(), QRect(358, 109, 100, 50));
 
-    clickRow(1);
-    EXPECT_EQ(shown, Names { "Cannot open file " + folder.file("gone.bmp") + "." });
+    doubleClickRow(1);
+    EXPECT_EQ(shown, Names { "Cannot open file " + folder.file("gone.bmp") + "." }) << "reported once";
+    EXPECT_EQ(text("next"), "2");
     EXPECT_EQ(list()->currentIndex().row(), 1);
     EXPECT_EQ(panel().image("pic")->geometry(), QRect(308, 34, 100, 50));
     EXPECT_EQ(text("picwidth"), "100");
