@@ -94,6 +94,7 @@ Tmurelloform::Tmurelloform(TWindowSet& windows)
 Tmurelloform::~Tmurelloform()
 {
     // The list model watches the panel's list, so it goes first.
+    listBox("List")->viewport()->removeEventFilter(this);
     listBox("List")->setModel(nullptr);
     delete listModel_;
 }

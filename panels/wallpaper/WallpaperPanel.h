@@ -35,7 +35,6 @@ public:
     const CycleList& list() const { return m_cycle->list(); }
     const CycleControls& controls() const { return m_cycle->controls(); }
     const WallpaperPreview& preview() const { return m_preview; }
-    const WallpaperApply& applyStep() const { return *m_apply; }
     Row selected() const { return m_selected; }
     bool tileTicked() const { return m_tile; }
 
