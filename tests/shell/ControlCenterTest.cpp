@@ -43,7 +43,7 @@ protected:
 TEST_F(ControlCenter, EscAndTheCloseButtonEndTheProgramAtOnce)
 {
     center.button("BitBtn2")->setFocus();
-    QTest::keyClick(&center, Qt::Key_Escape);
+    QTest::keyClick(center.button("BitBtn2"), Qt::Key_Escape);
     EXPECT_EQ(ended, 1);
     center.button("BitBtn7")->click();
     EXPECT_EQ(ended, 2);

@@ -87,8 +87,8 @@ TEST_F(SkinnedForm, EscPressesTheCancelButtonAndEnterTheDefaultButton)
     form.showWindow();
     QApplication::setActiveWindow(&form);
     form.listBox("list")->setFocus();
-    QTest::keyClick(&form, Qt::Key_Escape);
-    QTest::keyClick(&form, Qt::Key_Return);
+    QTest::keyClick(form.listBox("list"), Qt::Key_Escape);
+    QTest::keyClick(form.listBox("list"), Qt::Key_Return);
     EXPECT_EQ(pressed, "cancel save ");
 }
 
