@@ -177,6 +177,9 @@ TEST_F(Murelloform, InsertAndRemoveKeepTheListControlInStep)
 TEST_F(Murelloform, SaveAndExitWritesTheMachinesFilesAndReturnsToTheControlCenter)
 {
     std::string wide = bitmap("wide.bmp", 30, 20);
+    folder.write("machine/c/WINDOWS/win.ini",
+        "[windows]\nrun=\n\n[Desktop]\nwallpaper=(None)\nTileWallpaper=1\r\n"
+        "WallpaperStyle=0\n; the end");
     chosen = { wide };
     panel().button("BitBtn1")->click();
     panel().button("BitBtn6")->click();
@@ -187,9 +190,9 @@ TEST_F(Murelloform, SaveAndExitWritesTheMachinesFilesAndReturnsToTheControlCente
 
     EXPECT_EQ(folder.read("murello.dat"), wide + "\r\n");
     EXPECT_EQ(folder.read("murello.cfg"), "t\r\n1\r\nf\r\n");
-    std::string winIni = folder.read("machine/c/WINDOWS/win.ini");
-    EXPECT_NE(winIni.find("\r\n[Desktop]\r\nWallpaper=" + wide + "\r\nTileWallpaper=0\r\nWallpaperStyle=0\r\n"),
-        std::string::npos);
+    EXPECT_EQ(folder.read("machine/c/WINDOWS/win.ini"),
+        "[windows]\r\nrun=\r\n\r\n[Desktop]\r\nWallpaper=" + wide
+            + "\r\nTileWallpaper=0\r\nWallpaperStyle=0\r\n; the end\r\n");
     std::string registry = folder.read("machine/registry.reg");
     EXPECT_NE(registry.find("\"Wallpaper\"=\"" + wide + "\""), std::string::npos);
     EXPECT_NE(registry.find("\"TileWallpaper\"=\"0\""), std::string::npos);
