@@ -173,6 +173,8 @@ void TSkinnedForm::bindKeys()
 
 void TSkinnedForm::showWindow()
 {
+    if (isMinimized())
+        showNormal();
     show();
     raise();
     activateWindow();

@@ -109,3 +109,13 @@ TEST_F(ControlCenter, FocusOrderRunsThroughTheModuleButtonsThenMinimiseAndClose)
     EXPECT_EQ(order,
         (std::vector<std::string> { "BitBtn2", "BitBtn4", "BitBtn1", "BitBtn3", "BitBtn5", "BitBtn6", "BitBtn7" }));
 }
+
+TEST_F(ControlCenter, MinimiseTakesTheVisibleWindowsDownAndShowingBringsOneBack)
+{
+    center.button("BitBtn6")->click();
+    EXPECT_TRUE(center.isMinimized());
+    EXPECT_EQ(ended, 0);
+    center.showWindow();
+    EXPECT_FALSE(center.isMinimized());
+    EXPECT_TRUE(center.isVisible());
+}
