@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <QPainterPathStroker>
 #include <QTransform>
+#include <algorithm>
 
 namespace symbols {
 
@@ -37,6 +38,17 @@ QPainterPath triangle(QPointF a, QPointF b, QPointF c)
     path.lineTo(c);
     path.closeSubpath();
     return path;
+}
+
+QPainterPath questionMark()
+{
+    QPainterPath hook;
+    hook.moveTo(0.28, 0.3);
+    hook.cubicTo(0.28, 0.06, 0.72, 0.06, 0.72, 0.29);
+    hook.cubicTo(0.72, 0.46, 0.5, 0.45, 0.5, 0.64);
+    QPainterPath dot;
+    dot.addEllipse(QPointF(0.5, 0.86), 0.1, 0.1);
+    return stroked(hook, 0.17).united(dot).simplified();
 }
 
 // Text as a shape, centred in the unit box and filling the given share of its height.
@@ -92,9 +104,8 @@ QPainterPath shape(TGlyph glyph, double aspect)
         return stroked(ring, 0.15).united(stroked(bar, 0.15)).simplified();
     }
     case TGlyph::Question:
-        return word("?", 0.9, aspect);
     case TGlyph::BigQuestionMark:
-        return word("?", 1.0, aspect);
+        return questionMark();
     case TGlyph::InsertArrow: {
         QPainterPath line;
         line.moveTo(0.2, 0.1);
@@ -167,6 +178,10 @@ void paint(QPainter& painter, TGlyph glyph, QRectF box, QColor ink)
     if (isPicture(glyph)) {
         pictures::paint(painter, glyph, box);
         return;
+    }
+    if (!isWide(glyph)) {
+        double side = std::min(box.width(), box.height());
+        box = QRectF(box.center().x() - side / 2, box.center().y() - side / 2, side, side);
     }
     QTransform toBox;
     toBox.translate(box.left(), box.top());

@@ -11,8 +11,8 @@ constexpr std::array<TControlGeometry, 7> cancelControls(
 {
     return { {
         skin::background(background, 186, 122),
-        skin::emblem(8, 30, 26, 44, TGlyph::BigQuestionMark),
-        skin::emblem(152, 30, 26, 44, TGlyph::BigQuestionMark),
+        skin::emblem(5, 30, 30, 44, TGlyph::BigQuestionMark),
+        skin::emblem(151, 30, 30, 44, TGlyph::BigQuestionMark),
         skin::text(36, 30, 114, 44, question, TTextStyle::Question),
         skin::dragBar(bar, 185, 20),
         skin::bitmapButton(yes, 15, 83, 74, 22, TGlyph::Tick, "", 0),
