@@ -1,7 +1,12 @@
 #pragma once
 
+#include "cycle/CycleModule.h"
 #include "shell/skin/TSkinnedForm.h"
 
+#include <memory>
+#include <vector>
+
+class CycleListModel;
 class TWindowSet;
 
 // The sound panel.
@@ -9,11 +14,19 @@ class Ttonvikform : public TSkinnedForm {
     Q_OBJECT
 public:
     explicit Ttonvikform(TWindowSet& windows);
+    ~Ttonvikform() override;
+
+    CycleModule& model() const { return *model_; }
 
     void Button4Click();
     void Button6Click();
     void BitBtn7Click();
 
 private:
+    void showModel();
+
     TWindowSet& windows_;
+    // Loaded when the window is made, at program start; the list models watch it, so they go first.
+    std::unique_ptr<CycleModule> model_;
+    std::vector<std::unique_ptr<CycleListModel>> listModels_;
 };

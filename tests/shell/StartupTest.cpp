@@ -1,15 +1,24 @@
+#include "panels/saver/Tsaverform.h"
+#include "panels/sound/Ttonvikform.h"
 #include "shell/TStartup.h"
 #include "shell/TWindowSet.h"
 #include "shell/skin/TErrorBox.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QListView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <map>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -33,6 +42,13 @@ protected:
             found[info.filePath()] = { info.size(), info.lastModified() };
         }
         return found;
+    }
+
+    void write(const char* name, const char* bytes)
+    {
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
     }
 
     QTemporaryDir folder;
@@ -75,4 +91,38 @@ TEST_F(Startup, AMachineThatCannotBeMadeIsReportedAndStartUpGoesOn)
     ASSERT_FALSE(shown.empty());
     EXPECT_NE(shown.front().find("Cannot create file"), std::string::npos) << shown.front();
     EXPECT_EQ(startup.windows().all().size(), 19u);
+}
+
+TEST_F(Startup, EveryPanelComesUpWithItsFilesAndAnUnreadableFileIsReported)
+{
+    write("dozarn.dat", "/s/one.scr\r\n/s/two.scr\r\n/s/three.scr\r\n");
+    write("dozarn.cfg", "tr\r\n2\r\n");
+    // Five lines fail the sound panel's count test: enabled, in order, next 1 for both lists.
+    write("tonvik.cfg", "f\r\n3\r\nf\r\n2\r\nx\r\n");
+    // A socket exists as a file but cannot be opened, even by the superuser.
+    int socketFile = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    std::string socketPath = folder.filePath("ambrel.dat").toStdString();
+    ASSERT_LT(socketPath.size(), sizeof address.sun_path);
+    std::copy(socketPath.begin(), socketPath.end(), address.sun_path);
+    ASSERT_EQ(::bind(socketFile, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+
+    TStartup startup(programDirectory());
+    EXPECT_EQ(shown, std::vector<std::string> { "Cannot open file " + programDirectory() + "ambrel.dat." });
+
+    Tsaverform& saver = startup.windows().saverform();
+    EXPECT_EQ(saver.listBox("list")->model()->rowCount(), 3);
+    EXPECT_TRUE(saver.checkBox("enable")->isChecked());
+    EXPECT_TRUE(saver.checkBox("ran")->isChecked());
+    EXPECT_EQ(saver.edit("next")->text(), "2");
+
+    Ttonvikform& sound = startup.windows().tonvikform();
+    for (const char* name : { "inenable", "outenable", "inedit" })
+        EXPECT_TRUE(sound.checkBox(name)->isChecked()) << name;
+    for (const char* name : { "inran", "outran", "outedit" })
+        EXPECT_FALSE(sound.checkBox(name)->isChecked()) << name;
+    EXPECT_EQ(sound.edit("innext")->text(), "1");
+    EXPECT_EQ(sound.edit("outnext")->text(), "1");
+    ::close(socketFile);
 }
