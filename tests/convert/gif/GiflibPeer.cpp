@@ -37,6 +37,7 @@ ColorMapObject* colorMap(int count)
 }
 } // namespace
 
+// The piece by piece writer rather than EGifSpew, which leaves its images and their tables behind.
 Bytes encode(const Picture& picture)
 {
     Bytes out;
@@ -44,31 +45,39 @@ Bytes encode(const Picture& picture)
     GifFileType* gif = EGifOpen(&out, writeTo, &error);
     if (!gif)
         throw std::runtime_error("EGifOpen failed");
-    gif->SWidth = picture.frames.empty() ? 1 : picture.frames[0].width;
-    gif->SHeight = picture.frames.empty() ? 1 : picture.frames[0].height;
-    gif->SColorResolution = 8;
-    gif->SBackGroundColor = 0;
-    gif->SColorMap = picture.globalColors ? colorMap(picture.globalColors) : nullptr;
+    bool written = true;
+    auto check = [&](int result) { written = written && result == GIF_OK; };
+    EGifSetGifVersion(gif, true);
+    const int width = picture.frames.empty() ? 1 : picture.frames[0].width;
+    const int height = picture.frames.empty() ? 1 : picture.frames[0].height;
+    ColorMapObject* global = picture.globalColors ? colorMap(picture.globalColors) : nullptr;
+    check(EGifPutScreenDesc(gif, width, height, 8, 0, global));
+    GifFreeMapObject(global);
     for (const Frame& frame : picture.frames) {
-        SavedImage* image = GifMakeSavedImage(gif, nullptr);
-        image->ImageDesc = { 0, 0, frame.width, frame.height, frame.interlaced, nullptr };
-        if (frame.localColors)
-            image->ImageDesc.ColorMap = colorMap(frame.localColors);
-        image->RasterBits = static_cast<GifByteType*>(std::malloc(frame.pixels.size()));
-        std::memcpy(image->RasterBits, frame.pixels.data(), frame.pixels.size());
         if (frame.graphicControl) {
             GifByteType control[4] = { 0x01, 5, 0, 2 };
-            GifAddExtensionBlock(
-                &image->ExtensionBlockCount, &image->ExtensionBlocks, GRAPHICS_EXT_FUNC_CODE, 4, control);
+            check(EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, 4, control));
         }
-        if (picture.comment) {
-            GifByteType text[] = "made for the differential test";
-            GifAddExtensionBlock(
-                &image->ExtensionBlockCount, &image->ExtensionBlocks, COMMENT_EXT_FUNC_CODE, sizeof text - 1, text);
-        }
+        if (picture.comment)
+            check(EGifPutComment(gif, "made for the differential test"));
+        ColorMapObject* local = frame.localColors ? colorMap(frame.localColors) : nullptr;
+        check(EGifPutImageDesc(gif, 0, 0, frame.width, frame.height, frame.interlaced, local));
+        GifFreeMapObject(local);
+        // Interlaced rows go out in the order of the four passes.
+        const int firstRow[4] = { 0, 4, 2, 1 }, step[4] = { 8, 8, 4, 2 };
+        for (int pass = 0; pass < (frame.interlaced ? 4 : 1); ++pass)
+            for (int y = frame.interlaced ? firstRow[pass] : 0; y < frame.height;
+                 y += frame.interlaced ? step[pass] : 1)
+                check(EGifPutLine(gif,
+                    const_cast<GifByteType*>(frame.pixels.data()) + std::size_t(y) * std::size_t(frame.width),
+                    frame.width));
+        // The writer's copy of a local table is not freed by the next image or by closing.
+        GifFreeMapObject(gif->Image.ColorMap);
+        gif->Image.ColorMap = nullptr;
     }
-    if (EGifSpew(gif) == GIF_ERROR)
-        throw std::runtime_error("EGifSpew failed");
+    check(EGifCloseFile(gif, &error));
+    if (!written)
+        throw std::runtime_error("giflib could not write the picture");
     return out;
 }
 
