@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QTransform>
 #include <cmath>
 
 namespace pictures {
@@ -42,6 +43,25 @@ public:
 private:
     QRectF box_;
 };
+
+// Joining paths turns curves into straight pieces of about one unit, far too coarse in a unit box,
+// so it is done on a grid a thousand times finer.
+QPainterPath fine(const QPainterPath& path)
+{
+    return QTransform::fromScale(1000, 1000).map(path);
+}
+QPainterPath coarse(const QPainterPath& path)
+{
+    return QTransform::fromScale(0.001, 0.001).map(path);
+}
+QPainterPath minus(const QPainterPath& a, const QPainterPath& b)
+{
+    return coarse(fine(a).subtracted(fine(b)));
+}
+QPainterPath plus(const QPainterPath& a, const QPainterPath& b)
+{
+    return coarse(fine(a).united(fine(b)));
+}
 
 QLinearGradient vertical(double top, double bottom, QColor a, QColor b)
 {
@@ -96,7 +116,7 @@ void nightScreen(Unit& u, QRectF s, bool moon)
         QPainterPath bite;
         bite.addEllipse(c + QPointF(r * 0.55, -r * 0.3), r, r);
         u.p.setBrush(QColor(0xff, 0xe8, 0x8a));
-        u.p.drawPath(disc.subtracted(bite));
+        u.p.drawPath(minus(disc, bite));
     }
 }
 
@@ -215,7 +235,7 @@ void theme(Unit& u)
     wood.setColorAt(0, QColor(0xf6, 0xe2, 0xb4));
     wood.setColorAt(1, QColor(0xc8, 0x9c, 0x5c));
     u.p.setBrush(wood);
-    u.p.drawPath(board.subtracted(hole));
+    u.p.drawPath(minus(board, hole));
     const std::pair<QPointF, QColor> blobs[] = {
         { { 0.3, 0.34 }, QColor(0xe0, 0x28, 0x28) },
         { { 0.5, 0.24 }, QColor(0xf8, 0xd0, 0x20) },
@@ -257,7 +277,7 @@ void gear(Unit& u, QPointF centre, double outer)
     steel.setColorAt(0, QColor(0xf0, 0xf0, 0xf4));
     steel.setColorAt(1, QColor(0x70, 0x74, 0x80));
     u.p.setBrush(steel);
-    u.p.drawPath(teeth.subtracted(hole));
+    u.p.drawPath(minus(teeth, hole));
 }
 
 void options(Unit& u)
@@ -370,9 +390,9 @@ void productLogo(Unit& u, bool lit)
         arc.arcMoveTo(ring, start);
         arc.arcTo(ring, start, 130);
         QPainterPathStroker stroker;
-        stroker.setWidth(0.08);
+        stroker.setWidth(80);
         stroker.setCapStyle(Qt::FlatCap);
-        QPainterPath band = stroker.createStroke(arc);
+        QPainterPath band = coarse(stroker.createStroke(fine(arc)));
         double end = (start + 130) * M_PI / 180;
         QPointF tip(0.5 + std::cos(end) * 0.36, 0.5 - std::sin(end) * 0.36);
         QPointF along(-std::sin(end), -std::cos(end));
@@ -384,7 +404,7 @@ void productLogo(Unit& u, bool lit)
         head.closeSubpath();
         u.p.setPen(u.pen(darker(gold, 50)));
         u.p.setBrush(gold);
-        u.p.drawPath(band.united(head));
+        u.p.drawPath(plus(band, head));
     }
     QPainterPath z;
     z.addText(0, 0, paintkit::font(100, true), "Z");

@@ -14,20 +14,29 @@ namespace symbols {
 
 namespace {
 
+// Shapes are given in a unit box but built on a grid this much finer: joining paths turns curves
+// into straight pieces of about one grid unit, which would show as corners in a unit box.
+constexpr double grid = 1000;
+
+QPainterPath onGrid(const QPainterPath& unit)
+{
+    return QTransform::fromScale(grid, grid).map(unit);
+}
+
 QPainterPath rounded(double x, double y, double w, double h, double r = 0.05)
 {
     QPainterPath path;
     path.addRoundedRect(QRectF(x, y, w, h), r, r);
-    return path;
+    return onGrid(path);
 }
 
 QPainterPath stroked(const QPainterPath& line, double width)
 {
     QPainterPathStroker stroker;
-    stroker.setWidth(width);
+    stroker.setWidth(width * grid);
     stroker.setCapStyle(Qt::RoundCap);
     stroker.setJoinStyle(Qt::RoundJoin);
-    return stroker.createStroke(line);
+    return stroker.createStroke(onGrid(line));
 }
 
 QPainterPath triangle(QPointF a, QPointF b, QPointF c)
@@ -37,7 +46,7 @@ QPainterPath triangle(QPointF a, QPointF b, QPointF c)
     path.lineTo(b);
     path.lineTo(c);
     path.closeSubpath();
-    return path;
+    return onGrid(path);
 }
 
 QPainterPath questionMark()
@@ -48,7 +57,7 @@ QPainterPath questionMark()
     hook.cubicTo(0.72, 0.46, 0.5, 0.45, 0.5, 0.64);
     QPainterPath dot;
     dot.addEllipse(QPointF(0.5, 0.86), 0.1, 0.1);
-    return stroked(hook, 0.17).united(dot).simplified();
+    return stroked(hook, 0.17).united(onGrid(dot)).simplified();
 }
 
 // Text as a shape, centred in the unit box and filling the given share of its height.
@@ -133,11 +142,11 @@ QPainterPath shape(TGlyph glyph, double aspect)
     case TGlyph::ArrowRight:
         return triangle({ 0.2, 0.15 }, { 0.8, 0.5 }, { 0.2, 0.85 });
     case TGlyph::ExitWord:
-        return word("Exit", 0.5, aspect);
+        return onGrid(word("Exit", 0.5, aspect));
     case TGlyph::OkWord:
-        return word("OK", 0.55, aspect);
+        return onGrid(word("OK", 0.55, aspect));
     case TGlyph::QuitWord:
-        return word("Quit", 0.55, aspect);
+        return onGrid(word("Quit", 0.55, aspect));
     case TGlyph::Converter: {
         QPainterPath from = word("jpg/gif", 0.42, aspect);
         QPainterPath to = word("bmp", 0.42, aspect);
@@ -153,7 +162,7 @@ QPainterPath shape(TGlyph glyph, double aspect)
         shaft.moveTo(x, 0.5);
         shaft.lineTo(x + arrow * 0.55, 0.5);
         QPainterPath head = triangle({ x + arrow * 0.5, 0.3 }, { x + arrow, 0.5 }, { x + arrow * 0.5, 0.7 });
-        return from.united(to).united(stroked(shaft, 0.1)).united(head);
+        return onGrid(from).united(onGrid(to)).united(stroked(shaft, 0.1)).united(head);
     }
     default:
         return {};
@@ -185,7 +194,7 @@ void paint(QPainter& painter, TGlyph glyph, QRectF box, QColor ink)
     }
     QTransform toBox;
     toBox.translate(box.left(), box.top());
-    toBox.scale(box.width(), box.height());
+    toBox.scale(box.width() / grid, box.height() / grid);
     QPainterPath path = toBox.map(shape(glyph, box.width() / box.height()));
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
