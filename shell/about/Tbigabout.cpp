@@ -42,6 +42,9 @@ Tbigabout::Tbigabout(TWindowSet& windows)
     fillMemo();
     fillContacts();
     onClick("okbut", [this] { okbutClick(); });
+    // The Control Center is hidden while this window shows: closing it by the system must not
+    // leave the program running with nothing on screen.
+    onSystemClose([this] { okbutClick(); });
     onClick("quitbut", [this] { quitbutClick(); });
 }
 

@@ -1,5 +1,6 @@
 #include "shell/skin/TBitmapButton.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 TBitmapButton::TBitmapButton(QWidget* parent, const QString& stripResource)
@@ -37,4 +38,14 @@ void TBitmapButton::paintEvent(QPaintEvent*)
         painter.setPen(pen);
         painter.drawRect(rect().adjusted(3, 3, -4, -4));
     }
+}
+
+// A focused Windows push button answers Enter as well as Space; Qt's plain buttons only take Space.
+void TBitmapButton::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+        animateClick();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }

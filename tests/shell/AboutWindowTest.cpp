@@ -110,6 +110,22 @@ TEST_F(AboutWindow, OkAndEscReturnToTheControlCenterAndQuitEndsTheProgram)
     EXPECT_TRUE(system.requests.empty());
 }
 
+TEST_F(AboutWindow, ClosingBySystemOrEnterOnTheFocusedQuitBehaveAsTheButtons)
+{
+    about.close();
+    EXPECT_EQ(visibleWindows(), Names { "Tthemainform" });
+    EXPECT_EQ(ended, 0);
+
+    about.showWindow();
+    windows.themainform().hideWindow();
+    QApplication::processEvents();
+    about.button("quitbut")->setFocus();
+    QTest::keyClick(about.button("quitbut"), Qt::Key_Return);
+    for (int wait = 0; wait < 100 && ended == 0; ++wait)
+        QTest::qWait(10); // the button animates its press before it clicks
+    EXPECT_EQ(ended, 1);
+}
+
 TEST_F(AboutWindow, FocusMovesFromOkToQuitToTheContactsToTheCredits)
 {
     QWidget* order[]
