@@ -1,7 +1,6 @@
 #include "shell/TWindowSet.h"
 
 #include "convert/Tgfx.h"
-#include "cycle/PosixSystem.h"
 #include "panels/logo/Tlogoform.h"
 #include "panels/logo/Tlogorest.h"
 #include "panels/saver/Tsaverform.h"
@@ -30,11 +29,6 @@ template <class Window> Window* TWindowSet::create()
     order_.push_back(raw);
     owned_.push_back(std::move(window));
     return raw;
-}
-
-TWindowSet::TWindowSet()
-    : TWindowSet(PosixSystem().programDirectory())
-{
 }
 
 TWindowSet::TWindowSet(std::string programDirectory)

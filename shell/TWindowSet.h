@@ -31,9 +31,8 @@ class Tcancelform5;
 // windows reach one another through it. Hidden windows keep all their state.
 class TWindowSet {
 public:
-    // The program keeps its module files and its stand-in Windows machine in its own folder.
-    TWindowSet();
-    // The same with another folder (ending in the separator), for tests.
+    // The program keeps its module files and its stand-in Windows machine in its folder (ending in
+    // the separator).
     explicit TWindowSet(std::string programDirectory);
     ~TWindowSet();
     TWindowSet(const TWindowSet&) = delete;

@@ -1,3 +1,4 @@
+#include "WindowSetFixture.h"
 #include "cycle/RecordingSystem.h"
 #include "shell/TWindowSet.h"
 #include "shell/Tthemainform.h"
@@ -13,13 +14,11 @@
 
 namespace {
 
-using Names = std::vector<std::string>;
-
-class AboutWindow : public ::testing::Test {
+class AboutWindow : public WindowSetFixture {
 protected:
     void SetUp() override
     {
-        TErrorBox::setTestHook([](const std::string& text) { FAIL() << text; });
+        WindowSetFixture::SetUp();
         windows.setEndProgram([this] { ++ended; });
         about.setSystem(system);
         // As the Control Center's logo does it.
@@ -27,17 +26,6 @@ protected:
         windows.themainform().hideWindow();
         QApplication::processEvents();
     }
-    void TearDown() override { TErrorBox::setTestHook({}); }
-
-    Names visibleWindows() const
-    {
-        Names names;
-        for (TSkinnedForm* window : windows.all())
-            if (window->isVisible())
-                names.push_back(window->table().name);
-        return names;
-    }
-
     void clickAt(QPoint point)
     {
         QTest::mouseClick(about.listBox("ListBox1")->viewport(), Qt::LeftButton, Qt::NoModifier, point);
@@ -49,7 +37,6 @@ protected:
         clickAt(list->visualRect(list->model()->index(row, 0)).center());
     }
 
-    TWindowSet windows;
     Tbigabout& about = windows.bigabout();
     RecordingSystem system;
     int ended = 0;

@@ -1,3 +1,4 @@
+#include "WindowSetFixture.h"
 #include "panels/logo/Tlogoform.h"
 #include "panels/saver/Tsaverform.h"
 #include "panels/sound/Ttonvikform.h"
@@ -20,8 +21,6 @@
 
 namespace {
 
-using Names = std::vector<std::string>;
-
 // One panel and its confirmation, with the names of the controls the user presses.
 struct Case {
     const char* moduleButton; // on the Control Center
@@ -33,25 +32,8 @@ struct Case {
     const char* no;
 };
 
-class CancelConfirmation : public ::testing::Test {
+class CancelConfirmation : public WindowSetFixture {
 protected:
-    void SetUp() override
-    {
-        TErrorBox::setTestHook([](const std::string& text) { FAIL() << text; });
-        windows.setEndProgram([] { FAIL() << "the program ended"; });
-        windows.mainWindow().showWindow();
-    }
-    void TearDown() override { TErrorBox::setTestHook({}); }
-
-    Names visibleWindows() const
-    {
-        Names names;
-        for (TSkinnedForm* window : windows.all())
-            if (window->isVisible())
-                names.push_back(window->table().name);
-        return names;
-    }
-
     std::vector<Case> cases() const
     {
         return {
@@ -68,8 +50,6 @@ protected:
         windows.themainform().button(c.moduleButton)->click();
         c.panel->button(c.cancelButton)->click();
     }
-
-    TWindowSet windows;
 };
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "WindowSetFixture.h"
 #include "panels/logo/Tlogoform.h"
 #include "panels/saver/Tsaverform.h"
 #include "panels/sound/Ttonvikform.h"
@@ -28,8 +29,6 @@
 namespace {
 
 using Lines = std::vector<std::string>;
-using Names = std::vector<std::string>;
-
 // A help line with a key: the key, one or two tabs, the description.
 std::string keyed(const char* key, int tabs, const char* description)
 {
@@ -167,25 +166,8 @@ struct Case {
     int alignedFrom; // the first of the keyed lines whose descriptions line up
 };
 
-class HelpWindow : public ::testing::Test {
+class HelpWindow : public WindowSetFixture {
 protected:
-    void SetUp() override
-    {
-        TErrorBox::setTestHook([](const std::string& text) { FAIL() << text; });
-        windows.setEndProgram([] { FAIL() << "the program ended"; });
-        windows.mainWindow().showWindow();
-    }
-    void TearDown() override { TErrorBox::setTestHook({}); }
-
-    Names visibleWindows() const
-    {
-        Names names;
-        for (TSkinnedForm* window : windows.all())
-            if (window->isVisible())
-                names.push_back(window->table().name);
-        return names;
-    }
-
     std::vector<Case> cases() const
     {
         return {
@@ -208,8 +190,6 @@ protected:
         c.panel->button(c.helpButton)->click();
         QApplication::processEvents();
     }
-
-    TWindowSet windows;
 };
 
 Lines memoLines(THelpWindow& help)
