@@ -1,6 +1,6 @@
 #include "panels/wallpaper/WallpaperPanel.h"
 
-#include "MemoryRegistry.h"
+#include "support/MemoryRegistry.h"
 #include "cycle/Exception.h"
 #include "cycle/TemporaryFolder.h"
 #include "support/MemoryLineFiles.h"

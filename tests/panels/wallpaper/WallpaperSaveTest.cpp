@@ -1,4 +1,4 @@
-#include "MemoryRegistry.h"
+#include "support/MemoryRegistry.h"
 #include "cycle/Exception.h"
 #include "panels/wallpaper/WallpaperPanel.h"
 #include "support/MemoryLineFiles.h"

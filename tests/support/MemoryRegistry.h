@@ -3,16 +3,23 @@
 #include "cycle/Registry.h"
 
 #include <map>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
-// A registry held in memory. Every value set is noted in `log` (shared with the module files'
-// log, so a test sees the order of all writes), and chosen values can be refused.
+// A registry held in memory. Every value set is noted in `log` ("registry Name=text"; a test may
+// share it with the module files' log to see the order of all writes), and chosen values can be
+// refused. Key paths are held without the leading "\\" that means "from the root".
 class MemoryRegistry : public Registry {
 public:
     using Values = std::map<std::string, RegistryValue>;
 
+    MemoryRegistry()
+        : m_log(m_ownLog)
+    {
+    }
     explicit MemoryRegistry(std::vector<std::string>& log)
         : m_log(log)
     {
@@ -20,15 +27,15 @@ public:
 
     std::unique_ptr<RegistryKey> openKey(RegistryRoot root, std::string_view path) override
     {
-        if (path.starts_with('\\'))
-            path.remove_prefix(1);
-        auto key = keys.find({ root, std::string(path) });
+        auto key = keys.find({ root, fromRoot(path) });
         if (key == keys.end())
             return nullptr;
         return std::make_unique<Key>(*this, key->second);
     }
 
-    Values& key(RegistryRoot root, const std::string& path) { return keys[{ root, path }]; }
+    // Makes the key when it is missing.
+    Values& key(RegistryRoot root, std::string_view path) { return keys[{ root, fromRoot(path) }]; }
+    const std::vector<std::string>& log() const { return m_log; }
     std::string text(RegistryRoot root, const std::string& path, const std::string& name)
     {
         return key(root, path)[name].text;
@@ -64,5 +71,13 @@ private:
         Values& m_values;
     };
 
+    static std::string fromRoot(std::string_view path)
+    {
+        if (path.starts_with('\\'))
+            path.remove_prefix(1);
+        return std::string(path);
+    }
+
+    std::vector<std::string> m_ownLog;
     std::vector<std::string>& m_log;
 };
