@@ -22,7 +22,7 @@ void CycleList::insertBlock(std::size_t row, const std::vector<std::string>& pat
     if (paths.empty())
         return;
     tell([&](CycleListObserver& o) { o.aboutToInsert(row, row + paths.size() - 1); });
-    m_entries.insert(m_entries.begin() + static_cast<std::ptrdiff_t>(row), paths.begin(), paths.end());
+    m_entries.insert(row, paths);
     tell([](CycleListObserver& o) { o.inserted(); });
 }
 
@@ -31,11 +31,11 @@ void CycleList::remove(std::size_t row)
     if (row >= m_entries.size())
         throw std::out_of_range("CycleList::remove");
     tell([&](CycleListObserver& o) { o.aboutToRemove(row); });
-    m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(row));
+    m_entries.erase(row);
     tell([](CycleListObserver& o) { o.removed(); });
 }
 
-void CycleList::replaceAll(LineList entries)
+void CycleList::replaceAll(LineBlock entries)
 {
     tell([](CycleListObserver& o) { o.aboutToReplaceAll(); });
     m_entries = std::move(entries);

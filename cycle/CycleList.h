@@ -1,9 +1,10 @@
 #pragma once
 
-#include "cycle/LineList.h"
+#include "cycle/LineBlock.h"
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CycleListObserver;
@@ -18,14 +19,14 @@ public:
 
     std::size_t size() const { return m_entries.size(); }
     bool empty() const { return m_entries.empty(); }
-    const std::string& at(std::size_t row) const { return m_entries.at(row); }
-    const LineList& entries() const { return m_entries; }
+    std::string_view at(std::size_t row) const { return m_entries.at(row); }
+    const LineBlock& entries() const { return m_entries; }
 
     void append(const std::string& path);
     // Puts the paths, in the given order, in front of `row` (row == size() appends).
     void insertBlock(std::size_t row, const std::vector<std::string>& paths);
     void remove(std::size_t row);
-    void replaceAll(LineList entries);
+    void replaceAll(LineBlock entries);
 
     // Views watch a list they may not change.
     void addObserver(CycleListObserver* observer) const;
@@ -34,6 +35,6 @@ public:
 private:
     template <typename Call> void tell(Call call);
 
-    LineList m_entries;
+    LineBlock m_entries;
     mutable std::vector<CycleListObserver*> m_observers;
 };

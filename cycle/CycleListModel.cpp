@@ -25,7 +25,7 @@ QVariant CycleListModel::data(const QModelIndex& index, int role) const
         return {};
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
-    const std::string& path = m_list.at(static_cast<std::size_t>(index.row()));
+    std::string_view path = m_list.at(static_cast<std::size_t>(index.row()));
     return QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size()));
 }
 

@@ -41,7 +41,7 @@ CycleModule::CycleModule(ModuleParameters parameters, std::string programDirecto
         m_controls.back().enabled = m_parameters.enabledAtCreation;
     }
     m_parameters.apply.resize(m_lists.size());
-    m_settings.lines() = m_parameters.defaultSettings;
+    m_settings.assign(m_parameters.defaultSettings);
 }
 
 std::unique_ptr<CycleModule> CycleModule::startUp(
@@ -74,12 +74,13 @@ void CycleModule::setRejectionNotice(std::function<void(const std::string&)> not
     m_rejectionNotice = std::move(notice);
 }
 
-void CycleModule::readIfPresent(const std::string& path, LineList& lines, std::vector<std::string>& failures)
+void CycleModule::readIfPresent(
+    const std::string& path, const std::function<void()>& read, std::vector<std::string>& failures)
 {
     if (!m_files->exists(path))
         return;
     try {
-        m_files->read(path, lines);
+        read();
     } catch (const Exception& error) {
         failures.emplace_back(error.what());
         m_unreadable.push_back(path);
@@ -96,7 +97,7 @@ void CycleModule::refuseToReplaceUnreadFiles() const
 
 bool CycleModule::settingsPassCountTest() const
 {
-    std::size_t count = m_settings.lines().size(), wanted = m_parameters.defaultSettings.size();
+    std::size_t count = m_settings.lineCount(), wanted = m_parameters.defaultSettings.size();
     return m_parameters.settingsMayHoldMoreLines ? count >= wanted : count == wanted;
 }
 
@@ -105,14 +106,18 @@ std::vector<std::string> CycleModule::load()
     std::vector<std::string> failures;
     m_unreadable.clear();
     for (std::size_t which = 0; which < m_lists.size(); ++which) {
-        LineList entries;
-        readIfPresent(listPath(which), entries, failures);
+        LineBlock entries;
+        std::string path = listPath(which);
+        readIfPresent(
+            path, [&] { m_files->readBlock(path, entries); }, failures);
         m_lists[which]->replaceAll(std::move(entries));
     }
-    m_settings.lines().clear();
-    readIfPresent(settingsPath(), m_settings.lines(), failures);
+    LineBlock settings;
+    readIfPresent(
+        settingsPath(), [&] { m_files->readBlock(settingsPath(), settings); }, failures);
+    m_settings.assign(std::move(settings));
     if (!settingsPassCountTest())
-        m_settings.lines() = m_parameters.defaultSettings;
+        m_settings.assign(m_parameters.defaultSettings);
     for (std::size_t which = 0; which < m_lists.size(); ++which) {
         m_controls[which].takeSwitchCode(m_settings.switchCode(which), m_parameters.enabledAtCreation);
         m_controls[which].next = m_settings.next(which);
@@ -218,15 +223,17 @@ void CycleModule::storeControls()
 
 void CycleModule::writeSettings()
 {
-    m_files->write(settingsPath(), m_settings.lines());
+    m_files->writeBlock(settingsPath(), m_settings.block());
 }
 
 void CycleModule::reloadFiles()
 {
-    m_files->read(settingsPath(), m_settings.lines());
+    LineBlock settings;
+    m_files->readBlock(settingsPath(), settings);
+    m_settings.assign(std::move(settings));
     for (std::size_t which = 0; which < m_lists.size(); ++which) {
-        LineList entries;
-        m_files->read(listPath(which), entries);
+        LineBlock entries;
+        m_files->readBlock(listPath(which), entries);
         m_lists[which]->replaceAll(std::move(entries));
     }
 }
@@ -235,7 +242,7 @@ void CycleModule::save()
 {
     refuseToReplaceUnreadFiles();
     for (std::size_t which = 0; which < m_lists.size(); ++which)
-        m_files->write(listPath(which), m_lists[which]->entries());
+        m_files->writeBlock(listPath(which), m_lists[which]->entries());
     storeControls();
     if (m_parameters.save.settingsWrittenBeforeApply)
         writeSettings();
@@ -289,8 +296,8 @@ AppliedEntry CycleModule::entryToApply(std::size_t which)
 
     AppliedEntry entry;
     entry.position = static_cast<std::size_t>(position);
-    entry.path = entries.at(entry.position - 1);
+    entry.path = std::string(entries.at(entry.position - 1));
     if (m_parameters.newEntryFlag && entry.position <= m_settings.flagCount())
-        entry.flag = m_settings.flag(entry.position - 1);
+        entry.flag = std::string(m_settings.flag(entry.position - 1));
     return entry;
 }

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class LineFiles;
@@ -62,9 +63,9 @@ public:
     void save();
 
     // The per-entry flags of a module that keeps them (the wallpaper's tiling).
-    const std::string& flag(std::size_t row) const { return m_settings.flag(row); }
-    void setFlag(std::size_t row, std::string flag) { m_settings.setFlag(row, std::move(flag)); }
-    void setAllFlags(const std::string& flag) { m_settings.setAllFlags(flag); }
+    std::string_view flag(std::size_t row) const { return m_settings.flag(row); }
+    void setFlag(std::size_t row, std::string_view flag) { m_settings.setFlag(row, flag); }
+    void setAllFlags(std::string_view flag) { m_settings.setAllFlags(flag); }
 
 private:
     struct Chosen {
@@ -75,7 +76,7 @@ private:
     void putEntries(std::size_t row, const Chosen& chosen);
     void pullBackNext();
 
-    void readIfPresent(const std::string& path, LineList& lines, std::vector<std::string>& failures);
+    void readIfPresent(const std::string& path, const std::function<void()>& read, std::vector<std::string>& failures);
     void refuseToReplaceUnreadFiles() const;
     bool settingsPassCountTest() const;
     void storeControls();

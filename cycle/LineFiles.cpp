@@ -16,3 +16,13 @@ void LineFiles::write(const std::string& path, const LineList& lines)
 {
     writeLineList(path, lines);
 }
+
+void LineFiles::readBlock(const std::string& path, LineBlock& lines) const
+{
+    readLineBlock(path, lines);
+}
+
+void LineFiles::writeBlock(const std::string& path, const LineBlock& lines)
+{
+    writeLineBlock(path, lines);
+}

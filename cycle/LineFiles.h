@@ -1,15 +1,19 @@
 #pragma once
 
+#include "cycle/LineBlock.h"
 #include "cycle/LineList.h"
 
 #include <string>
 
 // The module files as the cycle lists reach them. The program uses the disk as it is; tests put a
-// recorder or a failing disk in its place.
+// recorder or a failing disk in its place. List files, which may hold many thousands of entries,
+// are read and written as one block; settings files and the Windows files as line lists.
 class LineFiles {
 public:
     virtual ~LineFiles() = default;
     virtual bool exists(const std::string& path) const;
     virtual void read(const std::string& path, LineList& lines) const;
     virtual void write(const std::string& path, const LineList& lines);
+    virtual void readBlock(const std::string& path, LineBlock& lines) const;
+    virtual void writeBlock(const std::string& path, const LineBlock& lines);
 };

@@ -1,31 +1,38 @@
 #include "cycle/SettingsLines.h"
 
-#include <stdexcept>
-
-void SettingsLines::setAllFlags(const std::string& flag)
+LineList SettingsLines::lines() const
 {
-    for (std::size_t line = firstFlagLine(); line < m_lines.size(); ++line)
-        m_lines[line] = flag;
+    LineList all = m_head;
+    LineList flags = m_flags.lines();
+    all.insert(all.end(), flags.begin(), flags.end());
+    return all;
 }
 
-void SettingsLines::insertFlags(std::size_t row, std::size_t count, const std::string& flag)
+void SettingsLines::assign(const LineList& lines)
 {
-    if (row > flagCount())
-        throw std::out_of_range("SettingsLines::insertFlags");
-    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(firstFlagLine() + row), count, flag);
+    assign(LineBlock(lines));
 }
 
-void SettingsLines::removeFlag(std::size_t row)
+void SettingsLines::assign(LineBlock lines)
 {
-    if (row >= flagCount())
-        throw std::out_of_range("SettingsLines::removeFlag");
-    m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(firstFlagLine() + row));
+    std::size_t head = std::min(lines.size(), headCount());
+    m_head.clear();
+    for (std::size_t line = 0; line < head; ++line)
+        m_head.emplace_back(lines.at(line));
+    lines.erase(0, head);
+    m_flags = std::move(lines);
 }
 
-void SettingsLines::fitFlags(std::size_t entries, const std::string& newFlag)
+LineBlock SettingsLines::block() const
 {
-    if (flagCount() < entries)
-        m_lines.resize(firstFlagLine() + entries, newFlag);
-    else
-        m_lines.resize(firstFlagLine() + entries);
+    LineBlock all(m_head);
+    all.insert(all.size(), m_flags);
+    return all;
+}
+
+void SettingsLines::setAllFlags(std::string_view flag)
+{
+    std::size_t count = m_flags.size();
+    m_flags.clear();
+    m_flags.resize(count, flag);
 }

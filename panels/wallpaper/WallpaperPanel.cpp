@@ -39,7 +39,7 @@ void WallpaperPanel::select(Row row)
     m_selected = row;
     if (!row)
         return;
-    m_preview.show(list().at(*row));
+    m_preview.show(std::string(list().at(*row)));
     setTileBox(m_cycle->flag(*row) == tileFlag);
 }
 

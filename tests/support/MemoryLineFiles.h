@@ -32,6 +32,15 @@ public:
         files[path] = lines;
     }
 
+    void readBlock(const std::string& path, LineBlock& lines) const override
+    {
+        LineList read;
+        this->read(path, read);
+        lines = LineBlock(read);
+    }
+
+    void writeBlock(const std::string& path, const LineBlock& lines) override { write(path, lines.lines()); }
+
     // The writes in the log, in order.
     std::vector<std::string> writes() const
     {

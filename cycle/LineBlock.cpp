@@ -1,0 +1,306 @@
+#include "cycle/LineBlock.h"
+
+#include "cycle/AtomicFileWriter.h"
+#include "cycle/Exception.h"
+#include "cycle/FileDescriptor.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <limits>
+#include <ostream>
+#include <stdexcept>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::size_t largestBlock = std::numeric_limits<std::uint32_t>::max();
+
+void checkBlockSize(std::size_t bytes)
+{
+    if (bytes > largestBlock)
+        throw std::length_error("LineBlock");
+}
+
+bool endsLine(char c)
+{
+    return c == '\r' || c == '\n' || c == '\0';
+}
+
+// The first CR, LF or NUL at or after `at`; text[length] must be a NUL. Eight bytes are tested at a
+// time for one below 14, the three line ends among them: in a list of paths almost every word has
+// none, so the loop rarely looks at single bytes.
+std::size_t findLineEnd(const char* text, std::size_t at, std::size_t length)
+{
+    constexpr std::uint64_t ones = 0x0101010101010101, highs = 0x8080808080808080;
+    while (at + 8 <= length) {
+        std::uint64_t word;
+        std::memcpy(&word, text + at, 8);
+        if (((word - 14 * ones) & ~word & highs) != 0) {
+            for (std::size_t end = at + 8; at < end; ++at) {
+                if (endsLine(text[at]))
+                    return at;
+            }
+            continue;
+        }
+        at += 8;
+    }
+    while (!endsLine(text[at]))
+        ++at;
+    return at;
+}
+
+// A list file's bytes are written into fresh memory all at once; on Linux, 2 MiB pages spare the
+// start-up a page fault for every 4 KiB of the lists.
+void adviseLargePages([[maybe_unused]] char* bytes, [[maybe_unused]] std::size_t size)
+{
+#ifdef MADV_HUGEPAGE
+    constexpr std::uintptr_t largePage = std::uintptr_t(2) << 20;
+    std::uintptr_t begin = (reinterpret_cast<std::uintptr_t>(bytes) + largePage - 1) & ~(largePage - 1);
+    std::uintptr_t end = (reinterpret_cast<std::uintptr_t>(bytes) + size) & ~(largePage - 1);
+    if (end > begin)
+        ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+#endif
+}
+
+void appendLine(LineBlock::Bytes& bytes, std::string_view line)
+{
+    bytes.insert(bytes.end(), line.begin(), line.end());
+    bytes.push_back('\r');
+    bytes.push_back('\n');
+}
+
+} // namespace
+
+LineBlock::LineBlock(const LineList& lines)
+{
+    insert(0, lines);
+}
+
+void LineBlock::endLine(std::size_t at)
+{
+    m_ends.push_back(static_cast<Offset>(at));
+}
+
+// While every line ends in CR LF the text stays where it was read; the first other line end starts
+// a copy, since LF alone becoming CR LF makes the text longer than the bytes it was read into.
+LineBlock LineBlock::fromText(Bytes text, std::size_t length)
+{
+    if (text.size() < length + 3)
+        text.resize(length + 3);
+    checkBlockSize(2 * length + 2);
+    text[length] = '\0';
+
+    LineBlock block;
+    Bytes copy;
+    bool copying = false;
+    std::size_t at = 0;
+    while (at < length) {
+        std::size_t stop = findLineEnd(text.data(), at, length);
+        if (stop >= length || text[stop] == '\0') {
+            if (stop > at) {
+                if (copying) {
+                    appendLine(copy, { text.data() + at, stop - at });
+                    block.endLine(copy.size());
+                } else {
+                    text[stop] = '\r';
+                    text[stop + 1] = '\n';
+                    block.endLine(stop + 2);
+                    at = stop + 2;
+                }
+            }
+            break;
+        }
+        bool crLf = text[stop] == '\r' && text[stop + 1] == '\n';
+        if (!crLf && !copying) {
+            copying = true;
+            copy.reserve(length + (length - at) / 8 + 3);
+            copy.assign(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at));
+        }
+        if (copying) {
+            appendLine(copy, { text.data() + at, stop - at });
+            block.endLine(copy.size());
+        } else {
+            block.endLine(stop + 2);
+        }
+        at = stop + (crLf ? 2 : 1);
+        // A little over the estimate from the first lines, so that the offsets are allocated once.
+        if (block.m_ends.size() == 64)
+            block.m_ends.reserve(length * 72 / at + 64);
+    }
+    if (copying) {
+        block.m_bytes = std::move(copy);
+    } else {
+        text.resize(at);
+        block.m_bytes = std::move(text);
+    }
+    return block;
+}
+
+std::string_view LineBlock::at(std::size_t row) const
+{
+    if (row >= m_ends.size())
+        throw std::out_of_range("LineBlock::at");
+    std::size_t start = startOf(row);
+    return { m_bytes.data() + start, m_ends[row] - 2 - start };
+}
+
+LineList LineBlock::lines() const
+{
+    LineList result;
+    result.reserve(size());
+    for (std::size_t row = 0; row < size(); ++row)
+        result.emplace_back(at(row));
+    return result;
+}
+
+void LineBlock::append(std::string_view line)
+{
+    checkBlockSize(m_bytes.size() + line.size() + 2);
+    appendLine(m_bytes, line);
+    endLine(m_bytes.size());
+}
+
+void LineBlock::splice(std::size_t row, std::size_t removedLines, const LineBlock& added)
+{
+    if (row + removedLines > size())
+        throw std::out_of_range("LineBlock");
+    std::size_t from = startOf(row), to = startOf(row + removedLines);
+    checkBlockSize(m_bytes.size() - (to - from) + added.m_bytes.size());
+    m_bytes.erase(
+        m_bytes.begin() + static_cast<std::ptrdiff_t>(from), m_bytes.begin() + static_cast<std::ptrdiff_t>(to));
+    m_bytes.insert(m_bytes.begin() + static_cast<std::ptrdiff_t>(from), added.m_bytes.begin(), added.m_bytes.end());
+
+    auto firstEnd = m_ends.begin() + static_cast<std::ptrdiff_t>(row);
+    firstEnd = m_ends.erase(firstEnd, firstEnd + static_cast<std::ptrdiff_t>(removedLines));
+    firstEnd = m_ends.insert(firstEnd, added.m_ends.begin(), added.m_ends.end());
+    auto followers = firstEnd + static_cast<std::ptrdiff_t>(added.size());
+    for (auto end = firstEnd; end != followers; ++end)
+        *end += static_cast<Offset>(from);
+    // Unsigned arithmetic wraps, so a shrinking block moves the later ends back as well.
+    auto shift = static_cast<Offset>(added.m_bytes.size() - (to - from));
+    for (auto end = followers; end != m_ends.end(); ++end)
+        *end += shift;
+}
+
+void LineBlock::insert(std::size_t row, const std::vector<std::string>& lines)
+{
+    if (row > size())
+        throw std::out_of_range("LineBlock::insert");
+    LineBlock added;
+    for (const std::string& line : lines)
+        added.append(line);
+    splice(row, 0, added);
+}
+
+void LineBlock::insert(std::size_t row, std::size_t count, std::string_view line)
+{
+    if (row > size())
+        throw std::out_of_range("LineBlock::insert");
+    LineBlock added;
+    added.resize(count, line);
+    splice(row, 0, added);
+}
+
+void LineBlock::insert(std::size_t row, const LineBlock& lines)
+{
+    if (row > size())
+        throw std::out_of_range("LineBlock::insert");
+    splice(row, 0, lines);
+}
+
+void LineBlock::erase(std::size_t row, std::size_t count)
+{
+    if (row > size() || count > size() - row)
+        throw std::out_of_range("LineBlock::erase");
+    splice(row, count, {});
+}
+
+void LineBlock::replace(std::size_t row, std::string_view line)
+{
+    if (row >= size())
+        throw std::out_of_range("LineBlock::replace");
+    LineBlock added;
+    added.append(line);
+    splice(row, 1, added);
+}
+
+void LineBlock::resize(std::size_t count, std::string_view line)
+{
+    if (count <= size()) {
+        m_bytes.resize(startOf(count));
+        m_ends.resize(count);
+        return;
+    }
+    checkBlockSize(m_bytes.size() + (count - size()) * (line.size() + 2));
+    m_bytes.reserve(m_bytes.size() + (count - size()) * (line.size() + 2));
+    m_ends.reserve(count);
+    while (size() < count)
+        append(line);
+}
+
+void LineBlock::clear()
+{
+    m_bytes.clear();
+    m_ends.clear();
+}
+
+bool operator==(const LineBlock& block, const LineList& lines)
+{
+    if (block.size() != lines.size())
+        return false;
+    for (std::size_t row = 0; row < lines.size(); ++row) {
+        if (block.at(row) != lines[row])
+            return false;
+    }
+    return true;
+}
+
+std::ostream& operator<<(std::ostream& out, const LineBlock& block)
+{
+    out << '{';
+    for (std::size_t row = 0; row < block.size(); ++row)
+        out << (row ? ", \"" : " \"") << block.at(row) << '"';
+    return out << " }";
+}
+
+void readLineBlock(const std::string& path, LineBlock& lines)
+{
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat status { };
+    if (!file.isOpen() || ::fstat(file.get(), &status) != 0 || S_ISDIR(status.st_mode))
+        throw Exception(formatMessage("Cannot open file %s", path));
+    try {
+        // The size is only a hint: a file that grows or shrinks while being read is read to its end.
+        LineBlock::Bytes text(static_cast<std::size_t>(std::max<off_t>(status.st_size, 0)) + 4);
+        adviseLargePages(text.data(), text.size());
+        std::size_t filled = 0;
+        for (;;) {
+            if (text.size() - filled <= 3)
+                text.resize(text.size() * 2 + 4096);
+            ssize_t got = ::read(file.get(), text.data() + filled, text.size() - 3 - filled);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0)
+                throw Exception(formatMessage("Cannot open file %s", path));
+            if (got == 0)
+                break;
+            filled += static_cast<std::size_t>(got);
+        }
+        lines = LineBlock::fromText(std::move(text), filled);
+    } catch (const std::length_error&) {
+        throw Exception(formatMessage("Cannot open file %s", path));
+    } catch (const std::bad_alloc&) {
+        throw Exception(formatMessage("Cannot open file %s", path));
+    }
+}
+
+void writeLineBlock(const std::string& path, const LineBlock& lines)
+{
+    AtomicFileWriter file(path);
+    file.write(lines.text());
+    file.commit();
+}
