@@ -5,6 +5,7 @@
 #include "cycle/FileDescriptor.h"
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -31,22 +32,25 @@ bool endsLine(char c)
 }
 
 // The first CR, LF or NUL at or after `at`; text[length] must be a NUL. Eight bytes are tested at a
-// time for one below 14, the three line ends among them: in a list of paths almost every word has
-// none, so the loop rarely looks at single bytes.
+// time for one below 14, the three line ends among them; in a list of paths almost every word has
+// none. The lowest flagged byte of a little-endian word is exact, so it is found without a loop.
 std::size_t findLineEnd(const char* text, std::size_t at, std::size_t length)
 {
     constexpr std::uint64_t ones = 0x0101010101010101, highs = 0x8080808080808080;
-    while (at + 8 <= length) {
-        std::uint64_t word;
-        std::memcpy(&word, text + at, 8);
-        if (((word - 14 * ones) & ~word & highs) != 0) {
-            for (std::size_t end = at + 8; at < end; ++at) {
-                if (endsLine(text[at]))
-                    return at;
+    if constexpr (std::endian::native == std::endian::little) {
+        while (at + 8 <= length) {
+            std::uint64_t word;
+            std::memcpy(&word, text + at, 8);
+            std::uint64_t below14 = (word - 14 * ones) & ~word & highs;
+            if (below14 == 0) {
+                at += 8;
+                continue;
             }
-            continue;
+            at += static_cast<std::size_t>(std::countr_zero(below14)) / 8;
+            if (endsLine(text[at]))
+                return at;
+            ++at; // a tab or another control byte
         }
-        at += 8;
     }
     while (!endsLine(text[at]))
         ++at;
@@ -85,59 +89,51 @@ void LineBlock::endLine(std::size_t at)
     m_ends.push_back(static_cast<Offset>(at));
 }
 
-// While every line ends in CR LF the text stays where it was read; the first other line end starts
-// a copy, since LF alone becoming CR LF makes the text longer than the bytes it was read into.
-LineBlock LineBlock::fromText(Bytes text, std::size_t length)
+// Ends the lines that are complete in text[split.at, available); text[available] must be a NUL. With
+// more text to come, a line without its end, or a CR that LF may follow, waits for it. Returns false
+// once a NUL has ended the text. While every line ends in CR LF the text stays where it was read;
+// the first other line end starts a copy, since LF alone becoming CR LF makes the text longer than
+// the bytes it was read into.
+bool LineBlock::splitLines(Bytes& text, std::size_t available, bool more, Split& split)
 {
-    if (text.size() < length + 3)
-        text.resize(length + 3);
-    checkBlockSize(2 * length + 2);
-    text[length] = '\0';
-
-    LineBlock block;
-    Bytes copy;
-    bool copying = false;
-    std::size_t at = 0;
-    while (at < length) {
-        std::size_t stop = findLineEnd(text.data(), at, length);
-        if (stop >= length || text[stop] == '\0') {
+    std::size_t& at = split.at;
+    while (at < available) {
+        std::size_t stop = findLineEnd(text.data(), at, available);
+        if (more && (stop == available || (text[stop] == '\r' && stop + 1 == available)))
+            return true;
+        if (stop == available || text[stop] == '\0') {
             if (stop > at) {
-                if (copying) {
-                    appendLine(copy, { text.data() + at, stop - at });
-                    block.endLine(copy.size());
+                if (split.copying) {
+                    appendLine(split.copy, { text.data() + at, stop - at });
+                    endLine(split.copy.size());
                 } else {
                     text[stop] = '\r';
                     text[stop + 1] = '\n';
-                    block.endLine(stop + 2);
+                    endLine(stop + 2);
                     at = stop + 2;
                 }
             }
-            break;
+            return false;
         }
         bool crLf = text[stop] == '\r' && text[stop + 1] == '\n';
-        if (!crLf && !copying) {
-            copying = true;
-            copy.reserve(length + (length - at) / 8 + 3);
-            copy.assign(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at));
+        if (!crLf && !split.copying) {
+            split.copying = true;
+            split.copy.reserve(split.expectedBytes + split.expectedBytes / 8 + 3);
+            split.copy.assign(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at));
         }
-        if (copying) {
-            appendLine(copy, { text.data() + at, stop - at });
-            block.endLine(copy.size());
+        if (split.copying) {
+            checkBlockSize(split.copy.size() + (stop - at) + 2);
+            appendLine(split.copy, { text.data() + at, stop - at });
+            endLine(split.copy.size());
         } else {
-            block.endLine(stop + 2);
+            endLine(stop + 2);
         }
         at = stop + (crLf ? 2 : 1);
         // A little over the estimate from the first lines, so that the offsets are allocated once.
-        if (block.m_ends.size() == 64)
-            block.m_ends.reserve(length * 72 / at + 64);
+        if (m_ends.size() == 64)
+            m_ends.reserve(split.expectedBytes * 72 / at + 64);
     }
-    if (copying) {
-        block.m_bytes = std::move(copy);
-    } else {
-        text.resize(at);
-        block.m_bytes = std::move(text);
-    }
-    return block;
+    return true;
 }
 
 std::string_view LineBlock::at(std::size_t row) const
@@ -267,6 +263,7 @@ std::ostream& operator<<(std::ostream& out, const LineBlock& block)
     return out << " }";
 }
 
+// The text is split piece by piece as it arrives, while the piece is still in the processor's cache.
 void readLineBlock(const std::string& path, LineBlock& lines)
 {
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
@@ -274,23 +271,37 @@ void readLineBlock(const std::string& path, LineBlock& lines)
     if (!file.isOpen() || ::fstat(file.get(), &status) != 0 || S_ISDIR(status.st_mode))
         throw Exception(formatMessage("Cannot open file %s", path));
     try {
+        LineBlock block;
+        LineBlock::Split split;
         // The size is only a hint: a file that grows or shrinks while being read is read to its end.
-        LineBlock::Bytes text(static_cast<std::size_t>(std::max<off_t>(status.st_size, 0)) + 4);
+        split.expectedBytes = static_cast<std::size_t>(std::max<off_t>(status.st_size, 0));
+        LineBlock::Bytes text(split.expectedBytes + 4);
         adviseLargePages(text.data(), text.size());
+        constexpr std::size_t pieceSize = 256 * 1024;
         std::size_t filled = 0;
-        for (;;) {
+        bool more = true;
+        while (more) {
             if (text.size() - filled <= 3)
                 text.resize(text.size() * 2 + 4096);
-            ssize_t got = ::read(file.get(), text.data() + filled, text.size() - 3 - filled);
+            ssize_t got = ::read(file.get(), text.data() + filled, std::min(pieceSize, text.size() - 3 - filled));
             if (got < 0 && errno == EINTR)
                 continue;
             if (got < 0)
                 throw Exception(formatMessage("Cannot open file %s", path));
-            if (got == 0)
-                break;
+            more = got > 0;
             filled += static_cast<std::size_t>(got);
+            checkBlockSize(2 * filled + 2);
+            text[filled] = '\0';
+            if (!block.splitLines(text, filled, more, split))
+                break;
         }
-        lines = LineBlock::fromText(std::move(text), filled);
+        if (split.copying) {
+            block.m_bytes = std::move(split.copy);
+        } else {
+            text.resize(split.at);
+            block.m_bytes = std::move(text);
+        }
+        lines = std::move(block);
     } catch (const std::length_error&) {
         throw Exception(formatMessage("Cannot open file %s", path));
     } catch (const std::bad_alloc&) {

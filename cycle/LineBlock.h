@@ -22,11 +22,6 @@ public:
     LineBlock() = default;
     explicit LineBlock(const LineList& lines);
 
-    // Splits text as a line file is read: CR LF, CR alone and LF alone end a line, a NUL ends the
-    // text, and a line end at the very end adds no empty line. `text` holds `length` bytes and room
-    // for three more after them; well-formed text is kept in place.
-    static LineBlock fromText(Bytes text, std::size_t length);
-
     std::size_t size() const { return m_ends.size(); }
     bool empty() const { return m_ends.empty(); }
     std::string_view at(std::size_t row) const;
@@ -51,6 +46,16 @@ private:
     using Offset = std::uint32_t;
 
     std::size_t startOf(std::size_t row) const { return row == 0 ? 0 : m_ends[row - 1]; }
+    friend void readLineBlock(const std::string& path, LineBlock& lines);
+
+    // How far the splitting of a file's text has come.
+    struct Split {
+        std::size_t at = 0; // where the next line starts in the text read
+        std::size_t expectedBytes = 0;
+        bool copying = false;
+        Bytes copy;
+    };
+    bool splitLines(Bytes& text, std::size_t available, bool more, Split& split);
     void endLine(std::size_t at);
     void append(std::string_view line);
     // Replaces `removedLines` lines from `row` on with the lines of `added`.
@@ -60,7 +65,8 @@ private:
     std::vector<Offset> m_ends;
 };
 
-// Replaces `lines` with the file's lines, split as LineBlock::fromText does. Throws
+// Replaces `lines` with the file's lines, split as a line file is read: CR LF, CR alone and LF alone
+// end a line, a NUL ends the text, and a line end at the very end adds no empty line. Throws
 // Exception("Cannot open file %s") and leaves `lines` as it was when the file can't be read.
 void readLineBlock(const std::string& path, LineBlock& lines);
 

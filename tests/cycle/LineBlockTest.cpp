@@ -69,6 +69,18 @@ TEST(LineBlock, ALongWellFormedFileIsReadWhole)
     EXPECT_EQ(readBytes(text), readAsLineList(text));
 }
 
+// The file is read in pieces; a CR LF pair, a CR alone or a NUL may fall on either side of a seam.
+TEST(LineBlock, LineEndsOnThePiecesSeamsSplitAsAnywhereElse)
+{
+    const std::vector<std::string> ends { "\r\n", "\rx\r\n", "\n\r\n", std::string("\r\0\n", 3) };
+    for (std::size_t before : { 262141u, 262142u, 262143u, 262144u, 524286u, 524287u }) {
+        for (const std::string& end : ends) {
+            std::string text = "first\r\n" + std::string(before - 7, 'a') + end + "last";
+            EXPECT_EQ(readBytes(text), readAsLineList(text)) << before << " " << testing::PrintToString(end);
+        }
+    }
+}
+
 TEST(LineBlock, AnUnreadableFileKeepsTheBlockAndNamesThePath)
 {
     TemporaryFolder folder;
