@@ -12,9 +12,12 @@
 #include <limits>
 #include <ostream>
 #include <stdexcept>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -31,16 +34,34 @@ bool endsLine(char c)
     return c == '\r' || c == '\n' || c == '\0';
 }
 
-// The first CR, LF or NUL at or after `at`; text[length] must be a NUL. Eight bytes are tested at a
-// time for one below 14, the three line ends among them; in a list of paths almost every word has
-// none. The lowest flagged byte of a little-endian word is exact, so it is found without a loop.
+// The first CR, LF or NUL at or after `at`; text[length] must be a NUL. Many bytes are tested at a
+// time for one below 14, the three line ends among them; in a list of paths almost every group has
+// none. The first flagged byte is found from the mask without a loop; a tab or another control byte
+// among them is stepped over.
 std::size_t findLineEnd(const char* text, std::size_t at, std::size_t length)
 {
+#if defined(__SSE2__)
+    const __m128i highestFlagged = _mm_set1_epi8(13);
+    while (at + 16 <= length) {
+        __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + at));
+        auto below14
+            = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_min_epu8(bytes, highestFlagged), bytes)));
+        if (below14 == 0) {
+            at += 16;
+            continue;
+        }
+        at += static_cast<std::size_t>(std::countr_zero(below14));
+        if (endsLine(text[at]))
+            return at;
+        ++at;
+    }
+#else
     constexpr std::uint64_t ones = 0x0101010101010101, highs = 0x8080808080808080;
     if constexpr (std::endian::native == std::endian::little) {
         while (at + 8 <= length) {
             std::uint64_t word;
             std::memcpy(&word, text + at, 8);
+            // Exact for the lowest flagged byte: a borrow only runs towards the higher ones.
             std::uint64_t below14 = (word - 14 * ones) & ~word & highs;
             if (below14 == 0) {
                 at += 8;
@@ -49,25 +70,13 @@ std::size_t findLineEnd(const char* text, std::size_t at, std::size_t length)
             at += static_cast<std::size_t>(std::countr_zero(below14)) / 8;
             if (endsLine(text[at]))
                 return at;
-            ++at; // a tab or another control byte
+            ++at;
         }
     }
+#endif
     while (!endsLine(text[at]))
         ++at;
     return at;
-}
-
-// A list file's bytes are written into fresh memory all at once; on Linux, 2 MiB pages spare the
-// start-up a page fault for every 4 KiB of the lists.
-void adviseLargePages([[maybe_unused]] char* bytes, [[maybe_unused]] std::size_t size)
-{
-#ifdef MADV_HUGEPAGE
-    constexpr std::uintptr_t largePage = std::uintptr_t(2) << 20;
-    std::uintptr_t begin = (reinterpret_cast<std::uintptr_t>(bytes) + largePage - 1) & ~(largePage - 1);
-    std::uintptr_t end = (reinterpret_cast<std::uintptr_t>(bytes) + size) & ~(largePage - 1);
-    if (end > begin)
-        ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
-#endif
 }
 
 void appendLine(LineBlock::Bytes& bytes, std::string_view line)
@@ -276,7 +285,6 @@ void readLineBlock(const std::string& path, LineBlock& lines)
         // The size is only a hint: a file that grows or shrinks while being read is read to its end.
         split.expectedBytes = static_cast<std::size_t>(std::max<off_t>(status.st_size, 0));
         LineBlock::Bytes text(split.expectedBytes + 4);
-        adviseLargePages(text.data(), text.size());
         constexpr std::size_t pieceSize = 256 * 1024;
         std::size_t filled = 0;
         bool more = true;

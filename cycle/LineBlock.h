@@ -1,7 +1,7 @@
 #pragma once
 
+#include "cycle/BlockAllocator.h"
 #include "cycle/LineList.h"
-#include "cycle/UninitialisedAllocator.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -17,7 +17,7 @@
 // bytes after the edited line, so every change costs at most linear time.
 class LineBlock {
 public:
-    using Bytes = std::vector<char, UninitialisedAllocator<char>>;
+    using Bytes = std::vector<char, BlockAllocator<char>>;
 
     LineBlock() = default;
     explicit LineBlock(const LineList& lines);
