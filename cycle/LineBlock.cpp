@@ -98,6 +98,13 @@ void LineBlock::endLine(std::size_t at)
     m_ends.push_back(static_cast<Offset>(at));
 }
 
+// A little over the estimate from the first piece, so that the offsets are allocated once.
+void LineBlock::reserveLines(std::size_t pieceBytes, std::size_t expectedBytes)
+{
+    if (pieceBytes < expectedBytes && m_ends.size() > 0)
+        m_ends.reserve(expectedBytes / pieceBytes * m_ends.size() * 9 / 8 + 64);
+}
+
 // Ends the lines that are complete in text[split.at, available); text[available] must be a NUL. With
 // more text to come, a line without its end, or a CR that LF may follow, waits for it. Returns false
 // once a NUL has ended the text. While every line ends in CR LF the text stays where it was read;
@@ -108,6 +115,11 @@ bool LineBlock::splitLines(Bytes& text, std::size_t available, bool more, Split&
     std::size_t& at = split.at;
     while (at < available) {
         std::size_t stop = findLineEnd(text.data(), at, available);
+        if (!split.copying && text[stop] == '\r' && text[stop + 1] == '\n' && stop + 1 < available) {
+            endLine(stop + 2);
+            at = stop + 2;
+            continue;
+        }
         if (more && (stop == available || (text[stop] == '\r' && stop + 1 == available)))
             return true;
         if (stop == available || text[stop] == '\0') {
@@ -138,9 +150,6 @@ bool LineBlock::splitLines(Bytes& text, std::size_t available, bool more, Split&
             endLine(stop + 2);
         }
         at = stop + (crLf ? 2 : 1);
-        // A little over the estimate from the first lines, so that the offsets are allocated once.
-        if (m_ends.size() == 64)
-            m_ends.reserve(split.expectedBytes * 72 / at + 64);
     }
     return true;
 }
@@ -302,6 +311,8 @@ void readLineBlock(const std::string& path, LineBlock& lines)
             text[filled] = '\0';
             if (!block.splitLines(text, filled, more, split))
                 break;
+            if (filled == static_cast<std::size_t>(got))
+                block.reserveLines(filled, split.expectedBytes);
         }
         if (split.copying) {
             block.m_bytes = std::move(split.copy);

@@ -57,6 +57,7 @@ private:
     };
     bool splitLines(Bytes& text, std::size_t available, bool more, Split& split);
     void endLine(std::size_t at);
+    void reserveLines(std::size_t pieceBytes, std::size_t expectedBytes);
     void append(std::string_view line);
     // Replaces `removedLines` lines from `row` on with the lines of `added`.
     void splice(std::size_t row, std::size_t removedLines, const LineBlock& added);
