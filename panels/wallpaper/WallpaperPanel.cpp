@@ -4,6 +4,8 @@
 #include "panels/wallpaper/WallpaperApply.h"
 #include "panels/wallpaper/WallpaperModule.h"
 
+#include <utility>
+
 namespace {
 
 const std::string tileFlag = "t";
@@ -85,7 +87,10 @@ void WallpaperPanel::insert(const FileNames& files)
 
 void WallpaperPanel::remove()
 {
-    m_selected = m_cycle->remove(m_selected);
+    // The entry goes before the next field is checked; should that check fail, the row must not
+    // go on naming the entry that moved up into it.
+    Row selected = std::exchange(m_selected, std::nullopt);
+    m_selected = m_cycle->remove(selected);
 }
 
 void WallpaperPanel::chooseNext()

@@ -1,9 +1,9 @@
 #include "panels/wallpaper/WallpaperPanel.h"
 
-#include "support/MemoryRegistry.h"
 #include "cycle/Exception.h"
 #include "cycle/TemporaryFolder.h"
 #include "support/MemoryLineFiles.h"
+#include "support/MemoryRegistry.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -184,4 +184,16 @@ TEST_F(WallpaperPanelTest, DoubleClickChoosesTheSelectedEntryAndRemovePullsNextB
     p.remove();
     EXPECT_EQ(p.controls().next, "0");
     EXPECT_TRUE(flags().empty());
+}
+
+TEST_F(WallpaperPanelTest, ARemoveStoppedByAHandEditedNextFieldStillDropsTheSelection)
+{
+    std::string a = bitmap("a.bmp"), b = bitmap("b.bmp");
+    WallpaperPanel& p = make({ a, b }, { "t", "two", "t", "t" });
+    p.select(0);
+    EXPECT_THROW(p.remove(), Exception);
+    EXPECT_EQ(p.list().size(), 1u);
+    EXPECT_FALSE(p.selected());
+    p.clickTile(false);
+    EXPECT_EQ(flags(), (LineList { "t" })) << "the entry that moved up is not selected";
 }
