@@ -9,6 +9,8 @@
 #include <QPlainTextEdit>
 #include <QStandardItemModel>
 #include <QTextDocument>
+#include <algorithm>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -31,6 +33,21 @@ QString centred(const QString& line, const QFontMetrics& metrics, int width)
     if (line.isEmpty() || blank <= 0 || room <= 0)
         return line;
     return QString(room / 2 / blank, QLatin1Char(' ')) + line;
+}
+
+// The face that stands in for Arial may be taller than Arial: all the lines must show above the
+// contact list, which lies over the memo's last pixel row.
+void fitLines(QPlainTextEdit* text, int lines, int room)
+{
+    QFont font = text->font();
+    int margin = static_cast<int>(text->document()->documentMargin());
+    auto lineHeight = [&font] {
+        QFontMetrics metrics(font);
+        return std::max(metrics.height(), metrics.lineSpacing());
+    };
+    while (font.pixelSize() > 9 && margin + lines * lineHeight() > room)
+        font.setPixelSize(font.pixelSize() - 1);
+    text->setFont(font);
 }
 
 } // namespace
@@ -59,6 +76,7 @@ void Tbigabout::fillMemo()
     };
     QPlainTextEdit* text = memo("Memo1");
     text->setFont(contactFont(false));
+    fitLines(text, static_cast<int>(std::size(lines)), listBox("ListBox1")->y() - text->y());
     text->setFrameShape(QFrame::NoFrame);
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -10,6 +10,9 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 namespace {
@@ -137,4 +140,7 @@ TEST_F(AboutWindow, CreditsAreFiveLinesCentredByLeadingBlanks)
         EXPECT_LE(memo->fontMetrics().horizontalAdvance(lines[i]), memo->width()) << lines[i].toStdString();
     }
     EXPECT_TRUE(memo->isReadOnly());
+    // Every line shows whole above the contact list, which lies over the memo's last row.
+    QRect last = memo->cursorRect(QTextCursor(memo->document()->lastBlock()));
+    EXPECT_LT(memo->viewport()->mapTo(&about, last.bottomLeft()).y(), about.listBox("ListBox1")->y());
 }
