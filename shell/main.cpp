@@ -3,8 +3,11 @@
 
 #include <QApplication>
 
-int main(int argc, char** argv)
+int main(int, char** argv)
 {
-    QApplication app(argc, argv);
+    // The program takes no arguments, and the toolkit is given none to interpret either (a window
+    // geometry, a style sheet, a reversed layout).
+    int programNameOnly = 1;
+    QApplication app(programNameOnly, argv);
     return TStartup(PosixSystem().programDirectory()).run();
 }
