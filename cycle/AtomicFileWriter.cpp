@@ -66,7 +66,9 @@ AtomicFileWriter::AtomicFileWriter(std::string path, std::string_view failurePat
 {
     struct stat existing { };
     if (::stat(m_target.c_str(), &existing) == 0) {
-        if (!S_ISREG(existing.st_mode))
+        // A file the user made read-only is refused, as it would be where it is written in place:
+        // replacing it by rename would slip past the protection.
+        if (!S_ISREG(existing.st_mode) || (existing.st_mode & 0222) == 0)
             fail();
         m_keepsMode = true;
         m_mode = existing.st_mode & 07777;

@@ -83,6 +83,21 @@ TEST(WriteFileAtomically, ThrowsTheCallersMessageWithThePath)
     EXPECT_THROW(writeFileAtomically("", "x"), Exception);
 }
 
+TEST(WriteFileAtomically, RefusesAFileTheUserMadeReadOnly)
+{
+    TemporaryFolder folder;
+    folder.write("win.ini", "protected");
+    ::chmod(folder.file("win.ini").c_str(), 0444);
+    try {
+        writeFileAtomically(folder.file("win.ini"), "new");
+        FAIL() << "a read-only file was replaced";
+    } catch (const Exception& error) {
+        EXPECT_EQ(std::string(error.what()), "Cannot create file " + folder.file("win.ini"));
+    }
+    EXPECT_EQ(folder.read("win.ini"), "protected");
+    EXPECT_EQ(folder.entryCount(), 1u);
+}
+
 TEST(WriteFileAtomically, KeepsTheTargetsPermissionsAndFollowsLinks)
 {
     TemporaryFolder folder;
