@@ -79,6 +79,12 @@ std::size_t findLineEnd(const char* text, std::size_t at, std::size_t length)
     return at;
 }
 
+template <typename Vector> void makeRoom(Vector& vector, std::size_t size)
+{
+    if (size > vector.capacity())
+        vector.reserve(std::max(size, vector.capacity() + vector.capacity() / 2));
+}
+
 void appendLine(LineBlock::Bytes& bytes, std::string_view line)
 {
     bytes.insert(bytes.end(), line.begin(), line.end());
@@ -183,7 +189,11 @@ void LineBlock::splice(std::size_t row, std::size_t removedLines, const LineBloc
     if (row + removedLines > size())
         throw std::out_of_range("LineBlock");
     std::size_t from = startOf(row), to = startOf(row + removedLines);
-    checkBlockSize(m_bytes.size() - (to - from) + added.m_bytes.size());
+    std::size_t newSize = m_bytes.size() - (to - from) + added.m_bytes.size();
+    checkBlockSize(newSize);
+    // Whatever can fail happens before the first change: the block stays whole if memory runs out.
+    makeRoom(m_bytes, newSize);
+    makeRoom(m_ends, m_ends.size() - removedLines + added.size());
     m_bytes.erase(
         m_bytes.begin() + static_cast<std::ptrdiff_t>(from), m_bytes.begin() + static_cast<std::ptrdiff_t>(to));
     m_bytes.insert(m_bytes.begin() + static_cast<std::ptrdiff_t>(from), added.m_bytes.begin(), added.m_bytes.end());
