@@ -7,6 +7,9 @@
 
 // Asks the system to back the whole 2 MiB pieces of the block with large pages, where it can.
 void adviseLargePages(void* block, std::size_t bytes);
+// Maps the pages of a buffer that is about to be filled whole, in one call instead of a page fault
+// for each page, where the system can.
+void preparePages(void* bytes, std::size_t size);
 
 // The allocator of a LineBlock's bytes. Construction without a value leaves the bytes as they are,
 // so that a buffer can be sized before a file is read into it without first writing zeros over

@@ -304,6 +304,7 @@ void readLineBlock(const std::string& path, LineBlock& lines)
         // The size is only a hint: a file that grows or shrinks while being read is read to its end.
         split.expectedBytes = static_cast<std::size_t>(std::max<off_t>(status.st_size, 0));
         LineBlock::Bytes text(split.expectedBytes + 4);
+        preparePages(text.data(), text.size());
         constexpr std::size_t pieceSize = 256 * 1024;
         std::size_t filled = 0;
         bool more = true;
