@@ -1,7 +1,7 @@
-#include "support/MemoryRegistry.h"
 #include "cycle/Exception.h"
 #include "panels/wallpaper/WallpaperPanel.h"
 #include "support/MemoryLineFiles.h"
+#include "support/MemoryRegistry.h"
 #include "support/ScriptedRandom.h"
 
 #include <gtest/gtest.h>
