@@ -1,3 +1,4 @@
+#include "WindowSetFixture.h"
 #include "panels/logo/Tlogoform.h"
 #include "panels/saver/Tsaverform.h"
 #include "panels/sound/Ttonvikform.h"
@@ -12,13 +13,12 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
 
-class WindowSet : public ::testing::Test {
+class WindowSet : public WindowSetFixture {
 protected:
     void SetUp() override
     {
@@ -26,24 +26,10 @@ protected:
         windows.setEndProgram([this] { ++ended; });
         windows.mainWindow().showWindow();
     }
-    void TearDown() override { TErrorBox::setTestHook({}); }
 
-    std::vector<std::string> visibleWindows() const
-    {
-        std::vector<std::string> names;
-        for (TSkinnedForm* window : windows.all())
-            if (window->isVisible())
-                names.push_back(window->table().name);
-        return names;
-    }
-
-    QTemporaryDir folder;
-    TWindowSet windows { folder.path().toStdString() + "/" };
     std::vector<std::string> shown;
     int ended = 0;
 };
-
-using Names = std::vector<std::string>;
 
 } // namespace
 
