@@ -4,6 +4,7 @@
 #include "cycle/AtomicFile.h"
 
 #include <QImage>
+#include <QScopedValueRollback>
 
 namespace {
 
@@ -19,21 +20,6 @@ int headerValue(const std::vector<unsigned char>& bitmap, std::size_t at)
 
 } // namespace
 
-class TPictureConverter::BusyScope {
-public:
-    explicit BusyScope(bool& busy)
-        : busy(busy)
-    {
-        busy = true;
-    }
-    ~BusyScope() { busy = false; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    bool& busy;
-};
-
 TPictureConverter::TPictureConverter(TGifProgress* gifProgress)
     : gifProgress(gifProgress)
 {
@@ -44,7 +30,7 @@ bool TPictureConverter::Load(const ChooseFile& chooseOpen)
 {
     if (busy)
         return false;
-    BusyScope scope(busy);
+    QScopedValueRollback<bool> scope(busy, true);
     if (std::optional<std::string> path = chooseOpen())
         loadFile(*path);
     return true;
@@ -54,7 +40,7 @@ bool TPictureConverter::Save(const ChooseFile& chooseSave)
 {
     if (busy)
         return false;
-    BusyScope scope(busy);
+    QScopedValueRollback<bool> scope(busy, true);
     if (std::optional<std::string> path = chooseSave())
         saveFile(*path);
     return true;

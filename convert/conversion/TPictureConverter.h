@@ -46,8 +46,6 @@ public:
     QImage PreviewImage() const;
 
 private:
-    class BusyScope;
-
     void loadGif(const std::string& path);
     void fitPreview();
     void changed() const;

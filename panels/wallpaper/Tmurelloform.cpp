@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QScopedValueRollback>
 
 namespace {
 
@@ -24,22 +25,6 @@ std::shared_ptr<Registry> machineRegistry(const std::string& programDirectory)
 {
     return std::make_shared<RegistryFile>(StandInMachine(programDirectory).registryPath());
 }
-
-// While the model changes the list, the list control's own selection signals are not the user's.
-class Following {
-public:
-    explicit Following(bool& flag)
-        : m_flag(flag)
-    {
-        m_flag = true;
-    }
-    ~Following() { m_flag = false; }
-    Following(const Following&) = delete;
-    Following& operator=(const Following&) = delete;
-
-private:
-    bool& m_flag;
-};
 
 QString shown(const std::string& text)
 {
@@ -154,7 +139,8 @@ WallpaperPanel::FileNames Tmurelloform::chooseBitmaps()
 void Tmurelloform::BitBtn1Click()
 {
     WallpaperPanel::FileNames files = chooseBitmaps();
-    Following following(followingModel_);
+    // While the model changes the list, the list control's own selection signals are not the user's.
+    QScopedValueRollback<bool> following(followingModel_, true);
     panel_->add(files);
     showSelection();
 }
@@ -162,14 +148,14 @@ void Tmurelloform::BitBtn1Click()
 void Tmurelloform::BitBtn2Click()
 {
     WallpaperPanel::FileNames files = chooseBitmaps();
-    Following following(followingModel_);
+    QScopedValueRollback<bool> following(followingModel_, true);
     panel_->insert(files);
     showSelection();
 }
 
 void Tmurelloform::BitBtn3Click()
 {
-    Following following(followingModel_);
+    QScopedValueRollback<bool> following(followingModel_, true);
     panel_->remove();
     showSelection();
     showSwitches();
@@ -195,7 +181,7 @@ void Tmurelloform::BitBtn6Click()
 
 void Tmurelloform::BitBtn7Click()
 {
-    Following following(followingModel_);
+    QScopedValueRollback<bool> following(followingModel_, true);
     try {
         panel_->save();
     } catch (...) {
