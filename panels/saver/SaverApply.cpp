@@ -1,0 +1,90 @@
+#include "panels/saver/SaverApply.h"
+
+#include "cycle/LineFiles.h"
+#include "cycle/Registry.h"
+#include "cycle/RegistryServices.h"
+#include "cycle/System.h"
+#include "panels/saver/SystemIniScreenSaver.h"
+
+namespace {
+
+#ifdef _WIN32
+constexpr const char* systemIniName = "\\system.ini";
+constexpr const char* separators = "\\:";
+#else
+constexpr const char* systemIniName = "/system.ini";
+// Lists copied from a Windows machine keep their "\" and drive colons.
+constexpr const char* separators = "\\:/";
+#endif
+
+constexpr const char* desktopKey = "\\Control Panel\\Desktop";
+
+} // namespace
+
+SaverApply::SaverApply(
+    std::shared_ptr<Registry> registry, std::shared_ptr<LineFiles> files, std::shared_ptr<System> system)
+    : m_registry(std::move(registry))
+    , m_files(std::move(files))
+    , m_system(std::move(system))
+{
+}
+
+ApplyHooks SaverApply::hooks(std::shared_ptr<SaverApply> apply)
+{
+    ApplyHooks hooks;
+    hooks.prepare = [apply] {
+        apply->readSystemIni();
+        return true;
+    };
+    hooks.apply = [apply](const AppliedEntry& entry) { apply->writeSystemIni(entry.path); };
+    return hooks;
+}
+
+SaverApply::Outcome SaverApply::apply(const std::string& entryPath)
+{
+    readSystemIni();
+    return writeSystemIni(entryPath);
+}
+
+void SaverApply::readSystemIni()
+{
+    m_systemIniPath = windowsDirectory(*m_registry) + systemIniName;
+    m_files->read(m_systemIniPath, m_systemIni);
+}
+
+// The screen saver is switched on only once system.ini names it: a file that can't take the line
+// or can't be written leaves the registry as it was, rather than active with no screen saver.
+SaverApply::Outcome SaverApply::writeSystemIni(const std::string& entryPath)
+{
+    Outcome outcome = Outcome::NotAScreenSaver;
+    if (isScreenSaver(entryPath)) {
+        bool added = SystemIniScreenSaver(m_systemIni).setSaver(m_system->shortPath(entryPath));
+        outcome = added ? Outcome::Added : Outcome::Replaced;
+    }
+    m_files->write(m_systemIniPath, m_systemIni);
+    if (outcome == Outcome::Added)
+        writeRegistryStrings(*m_registry, desktopKey, { { "ScreenSaveActive", "1" } });
+    return outcome;
+}
+
+bool SaverApply::isScreenSaver(std::string_view path)
+{
+    std::size_t dot = path.rfind('.');
+    if (dot == std::string_view::npos)
+        return false;
+    std::size_t separator = path.find_last_of(separators);
+    if (separator != std::string_view::npos && separator > dot)
+        return false;
+    std::string_view extension = path.substr(dot);
+    constexpr std::string_view wanted = ".SCR";
+    if (extension.size() != wanted.size())
+        return false;
+    for (std::size_t at = 0; at < wanted.size(); ++at) {
+        char c = extension[at];
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+        if (c != wanted[at])
+            return false;
+    }
+    return true;
+}

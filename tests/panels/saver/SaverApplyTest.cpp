@@ -1,0 +1,156 @@
+#include "panels/saver/SaverApply.h"
+
+#include "cycle/Exception.h"
+#include "cycle/RecordingSystem.h"
+#include "support/MemoryLineFiles.h"
+#include "support/MemoryRegistry.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+const std::string systemIni = "/win98/WINDOWS/system.ini";
+const std::string desktop = "Control Panel\\Desktop";
+using Log = std::vector<std::string>;
+using Outcome = SaverApply::Outcome;
+
+// Gives the 8.3 form Windows would give for the one long path the tests use.
+class ShortNamingSystem : public RecordingSystem {
+public:
+    std::string shortPath(const std::string& path) override
+    {
+        return path == "C:\\Program Files\\Flying Toasters.scr" ? "C:\\PROGRA~1\\FLYING~1.SCR" : path;
+    }
+};
+
+class SaverApplyTest : public ::testing::Test {
+protected:
+    SaverApplyTest()
+    {
+        registry->key(RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion")["SystemRoot"]
+            = { RegistryValue::Kind::String, "/win98/WINDOWS" };
+        registry->key(RegistryRoot::CurrentUser, desktop)["ScreenSaveActive"] = { RegistryValue::Kind::String, "0" };
+    }
+
+    // Applies `entry` to a system.ini holding `lines`; the failure's message, or "" on success.
+    std::string apply(const LineList& lines, const std::string& entry)
+    {
+        files->files[systemIni] = lines;
+        files->log.clear();
+        try {
+            outcome = step.apply(entry);
+        } catch (const Exception& error) {
+            return error.what();
+        }
+        return "";
+    }
+
+    std::string active() { return registry->text(RegistryRoot::CurrentUser, desktop, "ScreenSaveActive"); }
+
+    std::shared_ptr<MemoryLineFiles> files = std::make_shared<MemoryLineFiles>();
+    std::shared_ptr<MemoryRegistry> registry = std::make_shared<MemoryRegistry>(files->log);
+    SaverApply step { registry, files, std::make_shared<ShortNamingSystem>() };
+    Outcome outcome = Outcome::NotAScreenSaver;
+};
+
+struct Edit {
+    const char* what;
+    LineList before;
+    LineList after;
+    Outcome outcome;
+};
+
+void PrintTo(const Edit& edit, std::ostream* out)
+{
+    *out << edit.what;
+}
+
+class SaverLineEdit : public SaverApplyTest, public ::testing::WithParamInterface<Edit> { };
+
+} // namespace
+
+TEST_P(SaverLineEdit, PutsTheShortPathInTheRightLineAndSwitchesOnOnlyWhenAdded)
+{
+    const Edit& edit = GetParam();
+    ASSERT_EQ(apply(edit.before, "C:\\Program Files\\Flying Toasters.scr"), "");
+    EXPECT_EQ(outcome, edit.outcome);
+    EXPECT_EQ(files->files[systemIni], edit.after);
+    Log expected { "write " + systemIni };
+    if (edit.outcome == Outcome::Added)
+        expected.push_back("registry ScreenSaveActive=1");
+    EXPECT_EQ(files->writes(), expected);
+    EXPECT_EQ(active(), edit.outcome == Outcome::Added ? "1" : "0");
+}
+
+const std::string newLine = "SCRNSAVE.EXE=C:\\PROGRA~1\\FLYING~1.SCR";
+
+INSTANTIATE_TEST_SUITE_P(SystemIni, SaverLineEdit,
+    ::testing::Values(Edit { "ReplacedInBoot",
+                          { "[boot]", "shell=Explorer.exe", "SCRNSAVE.EXE=C:\\WINDOWS\\BLANK.SCR", "", "[386Enh]" },
+                          { "[boot]", "shell=Explorer.exe", newLine, "", "[386Enh]" }, Outcome::Replaced },
+        Edit { "FirstOfTwoInAnySectionAndCase",
+            { "; system.ini", "[drivers]", "scrnsave.exe=old.scr", "[boot]", "SCRNSAVE.EXE=other.scr" },
+            { "; system.ini", "[drivers]", newLine, "[boot]", "SCRNSAVE.EXE=other.scr" }, Outcome::Replaced },
+        Edit {
+            "AnyLineStartingWithTheEightLetters", { "[boot]", "ScrnSaveX" }, { "[boot]", newLine }, Outcome::Replaced },
+        Edit { "IndentedLineIsNoMatch", { "[boot]", " SCRNSAVE.EXE=old.scr" },
+            { "[boot]", newLine, " SCRNSAVE.EXE=old.scr" }, Outcome::Added },
+        Edit { "AddedAfterBootOnTheFirstLine", { "[boot]", "shell=Explorer.exe" },
+            { "[boot]", newLine, "shell=Explorer.exe" }, Outcome::Added },
+        Edit { "AddedAfterTheFirstBootInAnyCase", { "; made by setup", "[386Enh]", "[Boot]", "a=1", "[BOOT]" },
+            { "; made by setup", "[386Enh]", "[Boot]", newLine, "a=1", "[BOOT]" }, Outcome::Added },
+        Edit { "AddedAfterLineOneWithoutBoot", { "[386Enh]", "woafont=dosapp.fon" },
+            { "[386Enh]", newLine, "woafont=dosapp.fon" }, Outcome::Added },
+        Edit { "AddedAfterTheOnlyLine", { "[drivers]" }, { "[drivers]", newLine }, Outcome::Added },
+        // The file's first line is never taken as the match, neither the saver line nor [boot].
+        Edit { "FirstLineNeverTaken", { "SCRNSAVE.EXE=old.scr", "[386Enh]", "[boot]" },
+            { "SCRNSAVE.EXE=old.scr", "[386Enh]", "[boot]", newLine }, Outcome::Added },
+        Edit { "BootOnLineZeroSkippedForALaterOne", { "[boot]", "x=1", "[boot]" },
+            { "[boot]", "x=1", "[boot]", newLine }, Outcome::Added }),
+    [](const ::testing::TestParamInfo<Edit>& info) { return std::string(info.param.what); });
+
+TEST_F(SaverApplyTest, AnEntryThatIsNoScreenSaverWritesTheFileBackUnchanged)
+{
+    const LineList lines = { "[boot]", "SCRNSAVE.EXE=old.scr", "" };
+    ASSERT_EQ(apply(lines, "C:\\SAVERS\\README.TXT"), "");
+    EXPECT_EQ(outcome, Outcome::NotAScreenSaver);
+    EXPECT_EQ(files->files[systemIni], lines);
+    EXPECT_EQ(files->writes(), Log { "write " + systemIni });
+    EXPECT_EQ(active(), "0");
+}
+
+TEST_F(SaverApplyTest, TheExtensionIsTakenAfterTheLastSeparator)
+{
+    for (const char* path : { "C:\\A.SCR", "a.scr", "/home/u/Savers/mystify.Scr", "C:mystify.sCr", "/home/u/.scr" })
+        EXPECT_TRUE(SaverApply::isScreenSaver(path)) << path;
+    for (const char* path : { "C:\\SAVERS.SCR\\MYSTIFY", "/home/u/old.scr/mystify", "D:saver", "mystify",
+             "mystify.scr.bak", "mystify.scrx", "mystify.sc", "" })
+        EXPECT_FALSE(SaverApply::isScreenSaver(path)) << path;
+}
+
+TEST_F(SaverApplyTest, FailuresLeaveSystemIniAndTheRegistryAsTheyWere)
+{
+    // A file without any line can't take the line; the screen saver is not switched on either.
+    EXPECT_EQ(apply({}, "C:\\A.SCR"), "Unable to insert a line");
+    EXPECT_EQ(files->writes(), Log {});
+    EXPECT_EQ(active(), "0");
+
+    files->uncreatable.insert(systemIni);
+    EXPECT_EQ(apply({ "[boot]" }, "C:\\A.SCR"), "Cannot create file " + systemIni);
+    EXPECT_EQ(files->files[systemIni], LineList { "[boot]" });
+    EXPECT_EQ(active(), "0");
+
+    files->uncreatable.clear();
+    files->unreadable.insert(systemIni);
+    EXPECT_EQ(apply({ "[boot]" }, "C:\\A.SCR"), "Cannot open file " + systemIni);
+    EXPECT_EQ(files->writes(), Log {});
+}
+
+TEST_F(SaverApplyTest, WithoutTheDesktopKeyTheLineIsStillAdded)
+{
+    registry->keys.erase({ RegistryRoot::CurrentUser, desktop });
+    ASSERT_EQ(apply({ "[boot]" }, "C:\\A.SCR"), "");
+    EXPECT_EQ(files->files[systemIni], (LineList { "[boot]", "SCRNSAVE.EXE=C:\\A.SCR" }));
+    EXPECT_EQ(files->writes(), Log { "write " + systemIni });
+}
