@@ -116,8 +116,11 @@ std::vector<std::string> CycleModule::load()
     readIfPresent(
         settingsPath(), [&] { m_files->readBlock(settingsPath(), settings); }, failures);
     m_settings.assign(std::move(settings));
-    if (!settingsPassCountTest())
+    m_settingsDefaulted = false;
+    if (!settingsPassCountTest()) {
+        m_settingsDefaulted = m_files->exists(settingsPath());
         m_settings.assign(m_parameters.defaultSettings);
+    }
     for (std::size_t which = 0; which < m_lists.size(); ++which) {
         m_controls[which].takeSwitchCode(m_settings.switchCode(which), m_parameters.enabledAtCreation);
         m_controls[which].next = m_settings.next(which);
@@ -300,4 +303,51 @@ AppliedEntry CycleModule::entryToApply(std::size_t which)
     if (m_parameters.newEntryFlag && entry.position <= m_settings.flagCount())
         entry.flag = std::string(m_settings.flag(entry.position - 1));
     return entry;
+}
+
+StoredCycle CycleModule::cycleStored(std::size_t which, bool write)
+{
+    refuseToReplaceUnreadFiles();
+    if (m_settingsDefaulted)
+        throw Exception(formatMessage("The settings file %s is damaged", settingsPath()));
+    StoredCycle cycle;
+    const std::string& code = m_settings.switchCode(which);
+    cycle.count = m_lists.at(which)->size();
+    cycle.random = code == "tr";
+    if (!code.starts_with("t"))
+        return cycle;
+    cycle.outcome = StoredCycle::Outcome::EmptyList;
+    if (cycle.count == 0)
+        return cycle;
+    const ApplyHooks& hooks = m_parameters.apply[which];
+    if (write && hooks.prepare && !hooks.prepare()) {
+        cycle.outcome = StoredCycle::Outcome::Skipped;
+        return cycle;
+    }
+
+    int position = integerFromText(m_settings.next(which));
+    if (position == 0)
+        position = 1;
+    if (position < 1 || static_cast<std::size_t>(position) > cycle.count)
+        throw EListError();
+    cycle.outcome = StoredCycle::Outcome::Applied;
+    cycle.entry.position = static_cast<std::size_t>(position);
+    cycle.entry.path = std::string(m_lists[which]->at(cycle.entry.position - 1));
+    if (m_parameters.newEntryFlag && cycle.entry.position <= m_settings.flagCount())
+        cycle.entry.flag = std::string(m_settings.flag(cycle.entry.position - 1));
+    if (!write) {
+        cycle.next = cycle.random && cycle.count >= 2
+            ? 0
+            : advancePosition(cycle.entry.position, cycle.count, false, *m_random);
+        return cycle;
+    }
+
+    if (hooks.apply)
+        hooks.apply(cycle.entry);
+    cycle.next = advancePosition(cycle.entry.position, cycle.count, cycle.random, *m_random);
+    m_settings.setNext(which, std::to_string(cycle.next));
+    writeSettings();
+    if (hooks.finish)
+        hooks.finish(cycle.entry);
+    return cycle;
 }

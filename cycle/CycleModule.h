@@ -4,6 +4,7 @@
 #include "cycle/CycleList.h"
 #include "cycle/ModuleParameters.h"
 #include "cycle/SettingsLines.h"
+#include "cycle/StoredCycle.h"
 
 #include <cstddef>
 #include <exception>
@@ -62,6 +63,13 @@ public:
     void chooseNext(Row selected, std::size_t which = 0);
     void save();
 
+    // The cycling done at each system start, without a panel: when the stored switch code begins
+    // with "t" and the list is not empty, applies the entry at the stored position ("0" as 1),
+    // advances by the stored switch and writes the settings file, and nothing else. A dry run
+    // (`write` false) runs no apply step and writes nothing. A settings file that is there but was
+    // unreadable or had the wrong number of lines is refused, so the defaults never replace it.
+    StoredCycle cycleStored(std::size_t which = 0, bool write = true);
+
     // The per-entry flags of a module that keeps them (the wallpaper's tiling).
     std::string_view flag(std::size_t row) const { return m_settings.flag(row); }
     void setFlag(std::size_t row, std::string_view flag) { m_settings.setFlag(row, flag); }
@@ -94,5 +102,6 @@ private:
     SettingsLines m_settings;
     std::size_t m_editTarget = 0;
     std::vector<std::string> m_unreadable;
+    bool m_settingsDefaulted = false; // a settings file was read but failed the count test
     std::function<void(const std::string&)> m_rejectionNotice;
 };

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "cycle/ModuleParameters.h"
+#include "cycle/cli/CycleServices.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// One module as the start-up cycling runs it: its cycle-list parameters with the apply step filled
+// in, and how its output lines read.
+struct CycleEntry {
+    std::string name; // as --only takes it
+    std::vector<std::string> lineNames; // the output line's name for each of its lists, in list order
+    std::function<ModuleParameters(const CycleServices&)> parameters;
+    // Words that follow an applied entry's path on its line (" (tiled)"), or nothing.
+    std::function<std::string(const AppliedEntry&)> describe;
+};
+
+// Every module, in the order they are cycled. The theme comes last so that what a theme sets wins
+// over what the single modules set before it.
+std::vector<CycleEntry> cycleEntries();

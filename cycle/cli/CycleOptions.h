@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// The command line of zentrel-cycle.
+struct CycleOptions {
+    enum class Action { Cycle, Help, Version };
+    Action action = Action::Cycle;
+    bool dryRun = false;
+    std::vector<std::string> only; // module names; empty: all
+    std::optional<std::string> programDirectory; // ends in "/"
+
+    // Throws UsageError for an unknown option, a missing value or an unknown module name.
+    static CycleOptions parse(const std::vector<std::string>& arguments, const std::vector<std::string>& moduleNames);
+};
+
+struct UsageError {
+    std::string message;
+};
+
+extern const char* const cycleUsage;

@@ -1,0 +1,138 @@
+// Runs zentrel-cycle's command on a program folder with a stand-in machine of its own.
+#include "cycle/cli/CycleCommand.h"
+
+#include "cycle/Exception.h"
+#include "cycle/StandInMachine.h"
+#include "cycle/TemporaryFolder.h"
+#include "cycle/cli/RunLock.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+
+struct Outcome {
+    int exitCode;
+    std::string out, errors;
+};
+
+class CycleCommandTest : public ::testing::Test {
+protected:
+    CycleCommandTest() { StandInMachine(folder.path()).ensureExists(); }
+
+    Outcome run(std::vector<std::string> arguments)
+    {
+        arguments.push_back("--program-dir=" + folder.path());
+        std::ostringstream out, errors;
+        int exitCode = runCycleCommand(arguments, out, errors);
+        return { exitCode, out.str(), errors.str() };
+    }
+    std::string winIni() const { return folder.read("machine/c/WINDOWS/win.ini"); }
+    std::string registry() const { return folder.read("machine/registry.reg"); }
+
+    TemporaryFolder folder;
+};
+
+} // namespace
+
+TEST_F(CycleCommandTest, AppliesTheWallpaperAndAdvancesOnlyItsSettings)
+{
+    folder.write("murello.dat", "/pics/a.bmp\r\n/pics/b b.bmp\r\n/pics/c.bmp\r\n");
+    folder.write("murello.cfg", "t\r\n2\r\nt\r\nf\r\nt\r\n");
+    Outcome result = run({});
+    EXPECT_EQ(result.exitCode, 0) << result.errors;
+    EXPECT_EQ(result.out, "wallpaper: applied 2 of 3 /pics/b b.bmp (centred), next 3\n");
+    EXPECT_EQ(result.errors, "");
+    EXPECT_EQ(folder.read("murello.cfg"), "t\r\n3\r\nt\r\nf\r\nt\r\n");
+    EXPECT_EQ(folder.read("murello.dat"), "/pics/a.bmp\r\n/pics/b b.bmp\r\n/pics/c.bmp\r\n");
+    EXPECT_NE(winIni().find("\r\nWallpaper=/pics/b b.bmp\r\nTileWallpaper=0\r\n"), std::string::npos) << winIni();
+    EXPECT_NE(registry().find("\"Wallpaper\"=\"/pics/b b.bmp\"\r\n\"TileWallpaper\"=\"0\""), std::string::npos);
+
+    result = run({ "--only", "wallpaper" });
+    EXPECT_EQ(result.out, "wallpaper: applied 3 of 3 /pics/c.bmp (tiled), next 1\n");
+}
+
+TEST_F(CycleCommandTest, ADryRunSaysWhatWouldBeAppliedAndWritesNothing)
+{
+    folder.write("murello.dat", "/a.bmp\r\n/b.bmp\r\n");
+    folder.write("murello.cfg", "tr\r\n0\r\nt\r\nx\r\n");
+    std::string before = winIni() + registry();
+    std::size_t names = folder.entryCount();
+    Outcome result = run({ "--dry-run" });
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, "wallpaper: would apply 1 of 2 /a.bmp (tiled), next at random\n");
+    EXPECT_EQ(folder.read("murello.cfg"), "tr\r\n0\r\nt\r\nx\r\n");
+    EXPECT_EQ(winIni() + registry(), before);
+    EXPECT_EQ(folder.entryCount(), names) << "not even the lock file";
+}
+
+TEST_F(CycleCommandTest, QuietListsAreOneLineEach)
+{
+    EXPECT_EQ(run({}).out, "wallpaper: empty list\n");
+    folder.write("murello.dat", "/a.bmp\r\n");
+    folder.write("murello.cfg", "f\r\n1\r\nt\r\n");
+    Outcome result = run({});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, "wallpaper: disabled\n");
+    EXPECT_EQ(folder.read("murello.cfg"), "f\r\n1\r\nt\r\n");
+}
+
+TEST_F(CycleCommandTest, AFailureIsTheErrorBoxTextAndExitOne)
+{
+    folder.write("murello.dat", "/a.bmp\r\n");
+    folder.write("murello.cfg", "t\r\n1\r\nt\r\n");
+    std::string winIniPath = folder.file("machine/c/WINDOWS/win.ini");
+    std::filesystem::remove(winIniPath);
+    Outcome result = run({});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "wallpaper: failed\n");
+    EXPECT_EQ(result.errors, "Cannot open file " + winIniPath + ".\n");
+    EXPECT_EQ(folder.read("murello.cfg"), "t\r\n1\r\nt\r\n");
+
+    std::filesystem::remove_all(folder.file("machine"));
+    result = run({});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.errors.find(folder.file("machine/registry.reg")), std::string::npos) << result.errors;
+    EXPECT_FALSE(std::filesystem::exists(folder.file("machine"))) << "the machine is the program's to make";
+}
+
+TEST_F(CycleCommandTest, TheCommandLine)
+{
+    struct Case {
+        std::vector<std::string> arguments;
+        int exitCode;
+        std::string firstLine; // of the output, or of the errors for a usage error
+    };
+    for (const Case& c : {
+             Case { { "--help" }, 0, "Usage: zentrel-cycle [--dry-run] [--only MODULE[,MODULE]] [--program-dir DIR]" },
+             Case { { "--version" }, 0, "zentrel-cycle 2.0" },
+             Case { { "--bogus" }, 2, "zentrel-cycle: unknown option '--bogus'" },
+             Case { { "--only", "wallpaper,clock" }, 2, "zentrel-cycle: unknown module 'clock'" },
+             Case { { "--only=" }, 2, "zentrel-cycle: unknown module ''" },
+             Case { { "--dry-run", "--only" }, 2, "zentrel-cycle: --only needs a value" },
+         }) {
+        std::ostringstream out, errors;
+        int exitCode = runCycleCommand(c.arguments, out, errors);
+        EXPECT_EQ(exitCode, c.exitCode) << c.arguments[0];
+        std::string text = exitCode == 2 ? errors.str() : out.str();
+        EXPECT_EQ(text.substr(0, text.find('\n')), c.firstLine);
+        if (exitCode == 2) {
+            EXPECT_NE(text.find("\nUsage: zentrel-cycle"), std::string::npos) << "the usage follows";
+        }
+    }
+}
+
+TEST(RunLockTest, ASecondRunWaitsForTheFirst)
+{
+    TemporaryFolder folder;
+    std::string path = folder.file("zentrel-cycle.lock");
+    {
+        RunLock first(path);
+        EXPECT_TRUE(first.held());
+        RunLock second(path, RunLock::Wait::No);
+        EXPECT_FALSE(second.held());
+    }
+    RunLock third(path, RunLock::Wait::No);
+    EXPECT_TRUE(third.held()) << "the lock is free once the first run ends";
+    EXPECT_THROW(RunLock(folder.file("no folder/zentrel-cycle.lock")), Exception);
+}
