@@ -32,7 +32,9 @@ template <class Window> Window* TWindowSet::create()
 }
 
 TWindowSet::TWindowSet(std::string programDirectory)
-    : end_([] { QCoreApplication::quit(); })
+    // exit() rather than quit(): quit() first asks every visible window to close, and the panels
+    // and the about window answer a close by returning to the Control Center, which cancels it.
+    : end_([] { QCoreApplication::exit(0); })
     , programDirectory_(std::move(programDirectory))
 {
     themainform_ = create<Tthemainform>();
