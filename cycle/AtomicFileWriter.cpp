@@ -1,6 +1,7 @@
 #include "cycle/AtomicFileWriter.h"
 
 #include "cycle/Exception.h"
+#include "cycle/StaleTemporaries.h"
 
 #include <atomic>
 #include <cerrno>
@@ -14,6 +15,12 @@ namespace {
 
 // Big enough that a million short lines take a few dozen system calls, small enough never to matter.
 constexpr std::size_t bufferSize = 1 << 20;
+
+unsigned nextNumber()
+{
+    static std::atomic<unsigned> counter { 0 };
+    return counter++;
+}
 
 // Writing through a link keeps the link (a win.ini linked into a mounted disk image stays linked).
 std::string followLinks(const std::string& path)
@@ -33,6 +40,18 @@ std::string folderOf(const std::string& path)
     if (slash == std::string::npos)
         return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string nameOf(const std::string& path)
+{
+    auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string siblingOf(const std::string& path, const std::string& name)
+{
+    auto slash = path.rfind('/');
+    return slash == std::string::npos ? name : path.substr(0, slash + 1) + name;
 }
 
 // Makes the rename itself durable; a folder that can't be synced is no reason to fail the write.
@@ -70,29 +89,75 @@ AtomicFileWriter::AtomicFileWriter(std::string path, std::string_view failurePat
         // replacing it by rename would slip past the protection.
         if (!S_ISREG(existing.st_mode) || (existing.st_mode & 0222) == 0)
             fail();
-        m_keepsMode = true;
-        m_mode = existing.st_mode & 07777;
+        m_existed = true;
+        m_permissions = existing.st_mode & 07777;
+        m_owner = existing.st_uid;
+        m_group = existing.st_gid;
     }
     if (m_path.empty() || m_target.back() == '/')
         fail();
 
-    static std::atomic<unsigned> counter { 0 };
-    auto slash = m_target.rfind('/');
-    std::string prefix = slash == std::string::npos ? std::string() : m_target.substr(0, slash + 1);
-    std::string base = slash == std::string::npos ? m_target : m_target.substr(slash + 1);
-    for (int attempt = 0; attempt < 100 && !m_file.isOpen(); ++attempt) {
-        std::string temporary
-            = prefix + "." + base + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-        // Mode 0666 lets the umask decide, as for any newly created file.
-        m_file = FileDescriptor(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-        if (m_file.isOpen())
-            m_temporary = std::move(temporary);
-        else if (errno != EEXIST)
-            break;
+    const std::string folder = folderOf(m_target);
+    removeStaleTemporaries(folder);
+    if (!openUnnamed(folder) && !openNamed()) {
+        bool folderRefuses = errno == EACCES || errno == EPERM;
+        if (!folderRefuses || !m_existed || !openInPlace())
+            fail();
     }
-    if (!m_file.isOpen())
-        fail();
-    m_buffer.reserve(bufferSize);
+    if (m_mode != Mode::InPlace)
+        m_buffer.reserve(bufferSize);
+}
+
+bool AtomicFileWriter::openUnnamed(const std::string& folder)
+{
+    // The unnamed file gets its name through its /proc link; without /proc it could never get one.
+    if (::access("/proc/self/fd", X_OK) != 0)
+        return false;
+    // Mode 0666 lets the umask decide, as for any newly created file.
+    m_file = FileDescriptor(::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+    m_mode = Mode::Unnamed;
+    return m_file.isOpen();
+}
+
+bool AtomicFileWriter::openNamed()
+{
+    const std::string name = nameOf(m_target);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string temporary = siblingOf(m_target, temporaryFileName(name, ::getpid(), nextNumber()));
+        m_file = FileDescriptor(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        if (m_file.isOpen()) {
+            m_temporary = std::move(temporary);
+            m_mode = Mode::Named;
+            return true;
+        }
+        if (errno != EEXIST)
+            return false;
+    }
+    return false;
+}
+
+bool AtomicFileWriter::openInPlace()
+{
+    m_file = FileDescriptor(::open(m_target.c_str(), O_WRONLY | O_CLOEXEC));
+    m_mode = Mode::InPlace;
+    return m_file.isOpen();
+}
+
+// The name lives only from here to the rename, so that a kill leaves a named file only in between.
+bool AtomicFileWriter::nameTemporary()
+{
+    const std::string link = "/proc/self/fd/" + std::to_string(m_file.get());
+    const std::string name = nameOf(m_target);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string temporary = siblingOf(m_target, temporaryFileName(name, ::getpid(), nextNumber()));
+        if (::linkat(AT_FDCWD, link.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            m_temporary = std::move(temporary);
+            return true;
+        }
+        if (errno != EEXIST)
+            return false;
+    }
+    return false;
 }
 
 AtomicFileWriter::~AtomicFileWriter()
@@ -122,7 +187,9 @@ void AtomicFileWriter::write(std::string_view bytes)
 {
     if (!m_file.isOpen())
         fail();
-    if (m_buffer.size() + bytes.size() <= bufferSize) {
+    m_synced = false;
+    // Written in place, the target is touched only once everything is there.
+    if (m_mode == Mode::InPlace || m_buffer.size() + bytes.size() <= bufferSize) {
         m_buffer += bytes;
         return;
     }
@@ -133,14 +200,53 @@ void AtomicFileWriter::write(std::string_view bytes)
         fail();
 }
 
+void AtomicFileWriter::sync()
+{
+    if (!m_file.isOpen())
+        fail();
+    if (m_mode == Mode::InPlace)
+        return;
+    flush();
+    const int fd = m_file.get();
+    // Owner first: a change of owner clears the set-user and set-group bits that fchmod restores.
+    if (m_existed && (m_owner != ::geteuid() || m_group != ::getegid())) {
+        if (::fchown(fd, m_owner, m_group) != 0 && ::fchown(fd, static_cast<uid_t>(-1), m_group) != 0) {
+            // Not permitted: the file becomes this process's, as any file it creates.
+        }
+    }
+    if ((m_existed && ::fchmod(fd, m_permissions) != 0) || ::fsync(fd) != 0)
+        fail();
+    m_synced = true;
+}
+
 void AtomicFileWriter::commit()
 {
     if (!m_file.isOpen())
         fail();
-    flush();
-    if ((m_keepsMode && ::fchmod(m_file.get(), m_mode) != 0) || ::fsync(m_file.get()) != 0 || !m_file.close()
+    if (m_mode == Mode::InPlace) {
+        commitInPlace();
+        return;
+    }
+    if (!m_synced)
+        sync();
+    if ((m_mode == Mode::Unnamed && !nameTemporary()) || !m_file.close()
         || ::rename(m_temporary.c_str(), m_target.c_str()) != 0)
         fail();
     m_temporary.clear();
     syncFolder(folderOf(m_target));
+}
+
+// Room for the new contents is claimed before the first byte changes, so a full disk refuses the
+// write while the old contents are still whole.
+void AtomicFileWriter::commitInPlace()
+{
+    const int fd = m_file.get();
+    const auto size = static_cast<off_t>(m_buffer.size());
+    if (size > 0 && ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, size) != 0
+        && (errno == ENOSPC || errno == EDQUOT || errno == EFBIG))
+        fail();
+    if (::lseek(fd, 0, SEEK_SET) != 0 || !writeAll(fd, m_buffer) || ::ftruncate(fd, size) != 0 || ::fsync(fd) != 0
+        || !m_file.close())
+        fail();
+    m_buffer.clear();
 }

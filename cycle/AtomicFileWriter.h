@@ -8,8 +8,14 @@
 
 // Writes a file piece by piece so that it replaces the target only when complete: the pieces go to
 // a temporary file in the target's folder, which commit() flushes to disk and renames over the
-// target. Dropped without commit(), or after any failure, it removes the temporary and leaves the
-// target as it was. An existing target keeps its permissions; a symbolic link is followed.
+// target. Where the system allows, the temporary has no name until the moment of the rename, so a
+// write killed half-way leaves nothing behind; a named one that a killed write left is removed
+// before the next write into its folder. Dropped without commit(), or after any failure, it removes
+// the temporary and leaves the target as it was. An existing target keeps its permissions, and its
+// owner and group where this process may give them; a symbolic link is followed.
+// A folder that refuses new files while the target itself is writable has the target rewritten in
+// place at commit(): it keeps all it had, but a failure or a crash during that one write can leave
+// it torn, where a replacement never can.
 // Every failure throws Exception(formatMessage(failurePattern, path)).
 class AtomicFileWriter {
 public:
@@ -19,18 +25,32 @@ public:
     AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
 
     void write(std::string_view bytes);
+    // Puts everything written so far on the disk without replacing the target yet, so that a caller
+    // can still check that replacing it is right, and drop the writer if not. commit() may follow.
+    void sync();
     void commit();
 
 private:
+    enum class Mode { Unnamed, Named, InPlace };
+
     [[noreturn]] void fail();
+    bool openUnnamed(const std::string& folder);
+    bool openNamed();
+    bool openInPlace();
+    bool nameTemporary();
     void flush();
+    void commitInPlace();
 
     std::string m_path;
     std::string m_failurePattern;
     std::string m_target;
-    std::string m_temporary;
+    std::string m_temporary; // the temporary's name, once it has one
     FileDescriptor m_file;
-    bool m_keepsMode = false;
-    mode_t m_mode = 0;
+    Mode m_mode = Mode::Unnamed;
+    bool m_existed = false;
+    bool m_synced = false;
+    mode_t m_permissions = 0;
+    uid_t m_owner = 0;
+    gid_t m_group = 0;
     std::string m_buffer;
 };

@@ -2,6 +2,7 @@
 
 #include "cycle/AtomicFile.h"
 #include "cycle/Exception.h"
+#include "cycle/StaleTemporaries.h"
 #include "cycle/StandInFiles.h"
 
 #include <cerrno>
@@ -84,6 +85,12 @@ void StandInMachine::ensureExists() const
     // Another start may have made the machine meanwhile; then that one stands.
     if (!scaffold.moveTo(target) && !isThere(target))
         throw Exception(failure);
+}
+
+void StandInMachine::removeStaleTemporaries() const
+{
+    for (const std::string& place : { m_programDirectory, folder(), windowsDirectory() })
+        ::removeStaleTemporaries(place);
 }
 
 std::unique_ptr<RegistryFile> StandInMachine::openRegistry() const

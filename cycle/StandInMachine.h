@@ -21,6 +21,10 @@ public:
     // Throws "Cannot create file %s" when it can't be made.
     void ensureExists() const;
 
+    // Removes what writes killed half-way left in the program directory, the machine's folder and
+    // its Windows directory (writes clean their own folder too, but some folders see none in a run).
+    void removeStaleTemporaries() const;
+
     // The registry store, made first if needed.
     std::unique_ptr<RegistryFile> openRegistry() const;
 

@@ -17,7 +17,11 @@ TStartup::TStartup(const std::string& programDirectory)
     QApplication::setQuitOnLastWindowClosed(false);
     initSkinResources();
     QApplication::setWindowIcon(QIcon(QString::fromStdString(":/" + iconResource("zentrel"))));
-    TErrorBox::run([&] { StandInMachine(programDirectory).ensureExists(); });
+    TErrorBox::run([&] {
+        StandInMachine machine(programDirectory);
+        machine.ensureExists();
+        machine.removeStaleTemporaries();
+    });
     windows_ = std::make_unique<TWindowSet>(programDirectory);
 }
 

@@ -1,12 +1,16 @@
 #include "cycle/AtomicFile.h"
 
+#include "cycle/AtomicFileWriter.h"
 #include "cycle/Exception.h"
+#include "cycle/StaleTemporaries.h"
 #include "cycle/TemporaryFolder.h"
 
 #include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -40,6 +44,35 @@ private:
     rlimit m_saved {};
     void (*m_oldHandler)(int) = nullptr;
 };
+
+// Runs `step` in a child process and gives its exit code; a child that fails to run gives -1.
+int exitCodeOf(const std::function<int()>& step)
+{
+    pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(step());
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
+}
+
+// The id of a process that has ended: its own child's, reaped.
+pid_t endedProcess()
+{
+    pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+struct stat statusOf(const std::string& path)
+{
+    struct stat status { };
+    ::stat(path.c_str(), &status);
+    return status;
+}
 
 } // namespace
 
@@ -115,4 +148,115 @@ TEST(WriteFileAtomically, KeepsTheTargetsPermissionsAndFollowsLinks)
     struct stat link { };
     ::lstat(folder.file("system.ini").c_str(), &link);
     EXPECT_TRUE(S_ISLNK(link.st_mode));
+}
+
+TEST(WriteFileAtomically, AWriteKilledHalfWayLeavesTheOldFileAndNothingElse)
+{
+    TemporaryFolder folder;
+    folder.write("murello.dat", "old\r\n");
+    int started[2];
+    ASSERT_EQ(::pipe(started), 0);
+    pid_t child = ::fork();
+    if (child == 0) {
+        AtomicFileWriter file(folder.file("murello.dat"));
+        file.write(std::string(3 << 20, 'n'));
+        file.sync();
+        char ready = 'r';
+        if (::write(started[1], &ready, 1) == 1)
+            ::pause();
+        ::_exit(1);
+    }
+    char ready = 0;
+    ASSERT_EQ(::read(started[0], &ready, 1), 1);
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    ::close(started[0]);
+    ::close(started[1]);
+
+    EXPECT_EQ(folder.read("murello.dat"), "old\r\n");
+    EXPECT_EQ(folder.entryCount(), 1u);
+}
+
+TEST(WriteFileAtomically, TemporariesOfEndedProcessesAreRemovedBeforeAWriteIntoTheirFolder)
+{
+    TemporaryFolder folder;
+    const pid_t ended = endedProcess(), running = ::getppid();
+    const std::string stale[] = { temporaryFileName("win.ini", ended, 0), temporaryFileName("murello.dat", ended, 17) };
+    const std::string kept[] = { temporaryFileName("win.ini", running, 1), temporaryFileName("win.ini", ::getpid(), 2),
+        ".win.ini.tmp" + std::to_string(ended) + "-x", "win.ini.tmp" + std::to_string(ended) + "-0",
+        ".tmp" + std::to_string(ended) + "-0", ".win.ini.tmp-0", "notes.txt" };
+    for (const auto& name : stale)
+        folder.write(name, "half");
+    for (const auto& name : kept)
+        folder.write(name, "kept");
+    EXPECT_EQ(writerOfTemporary(stale[1]), ended);
+
+    writeFileAtomically(folder.file("win.ini"), "new");
+
+    for (const auto& name : stale)
+        EXPECT_FALSE(std::filesystem::exists(folder.file(name))) << name;
+    for (const auto& name : kept)
+        EXPECT_EQ(folder.read(name), "kept") << name;
+    EXPECT_EQ(folder.read("win.ini"), "new");
+}
+
+TEST(WriteFileAtomically, AWriterDroppedAfterSyncLeavesTheTargetAsItWas)
+{
+    TemporaryFolder folder;
+    folder.write("registry.reg", "old");
+    {
+        AtomicFileWriter file(folder.file("registry.reg"));
+        file.write("new");
+        file.sync();
+    }
+    EXPECT_EQ(folder.read("registry.reg"), "old");
+    EXPECT_EQ(folder.entryCount(), 1u);
+}
+
+TEST(WriteFileAtomically, KeepsTheTargetsOwnerAndGroup)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root may give a file to another owner";
+    TemporaryFolder folder;
+    folder.write("win.ini", "old");
+    ASSERT_EQ(::chown(folder.file("win.ini").c_str(), 1234, 5678), 0);
+    ::chmod(folder.file("win.ini").c_str(), 02664);
+
+    writeFileAtomically(folder.file("win.ini"), "new");
+
+    struct stat status = statusOf(folder.file("win.ini"));
+    EXPECT_EQ(status.st_uid, 1234u);
+    EXPECT_EQ(status.st_gid, 5678u);
+    EXPECT_EQ(status.st_mode & 07777, 02664u);
+    EXPECT_EQ(folder.read("win.ini"), "new");
+}
+
+// Root may create files anywhere, so the write runs in a child that is someone else.
+TEST(WriteFileAtomically, AWritableFileInAFolderThatRefusesNewFilesIsWrittenInPlace)
+{
+    TemporaryFolder folder;
+    const uid_t writer = ::geteuid() == 0 ? 65534 : ::geteuid();
+    folder.write("system.ini", "[boot]\r\nshell=Explorer.exe\r\n");
+    ASSERT_EQ(::chown(folder.file("system.ini").c_str(), writer, static_cast<gid_t>(-1)), 0);
+    ASSERT_EQ(::link(folder.file("system.ini").c_str(), folder.file("system.bak").c_str()), 0);
+    const ino_t inode = statusOf(folder.file("system.ini")).st_ino;
+    ::chmod(folder.path().c_str(), 0555);
+
+    int written = exitCodeOf([&] {
+        if (::geteuid() == 0 && (::setgid(writer) != 0 || ::setuid(writer) != 0))
+            return 2;
+        try {
+            writeFileAtomically(folder.file("system.ini"), "[boot]\r\n");
+            return 0;
+        } catch (const Exception&) {
+            return 1;
+        }
+    });
+    ::chmod(folder.path().c_str(), 0755);
+
+    EXPECT_EQ(written, 0);
+    EXPECT_EQ(folder.read("system.ini"), "[boot]\r\n");
+    EXPECT_EQ(statusOf(folder.file("system.ini")).st_ino, inode);
+    EXPECT_EQ(folder.read("system.bak"), "[boot]\r\n");
+    EXPECT_EQ(folder.entryCount(), 2u);
 }

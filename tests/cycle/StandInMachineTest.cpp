@@ -3,10 +3,13 @@
 #include "cycle/Exception.h"
 #include "cycle/LineList.h"
 #include "cycle/RegistryServices.h"
+#include "cycle/StaleTemporaries.h"
 #include "cycle/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -96,4 +99,29 @@ TEST(StandInMachine, AMissingProgramDirectoryIsReported)
     } catch (const Exception& error) {
         EXPECT_EQ(std::string(error.what()), "Cannot create file " + gone + "machine/registry.reg");
     }
+}
+
+TEST(StandInMachine, StartUpRemovesWhatKilledWritesLeftInItsFolders)
+{
+    TemporaryFolder program;
+    StandInMachine machine(program.path());
+    machine.ensureExists();
+    pid_t ended = ::fork();
+    if (ended == 0)
+        ::_exit(0);
+    ::waitpid(ended, nullptr, 0);
+    const std::string left[] = { "murello.cfg", "machine/registry.reg", "machine/c/WINDOWS/win.ini" };
+    for (const std::string& path : left) {
+        auto slash = path.rfind('/') + 1;
+        program.write(path.substr(0, slash) + temporaryFileName(path.substr(slash), ended, 0), "half");
+    }
+
+    machine.removeStaleTemporaries();
+
+    auto entriesIn = [&](const std::string& folder) {
+        return std::distance(std::filesystem::directory_iterator(program.file(folder)), {});
+    };
+    EXPECT_EQ(entriesIn(""), 1) << "the machine alone";
+    EXPECT_EQ(entriesIn("machine"), 2) << "the registry store and c/";
+    EXPECT_EQ(entriesIn("machine/c/WINDOWS"), 2) << "win.ini and system.ini";
 }
