@@ -4,6 +4,7 @@
 #include "shell/skin/TFileDialog.h"
 
 #include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -70,14 +71,16 @@ void Tgfx::showConversion()
     const TPreviewBox& box = converter_.PreviewBox();
     pic->setGeometry(box.left, box.top, box.width, box.height);
     pic->raise();
-    // A new picture always comes in a new buffer, so the buffer tells whether to draw it again.
-    const std::vector<unsigned char>& picture = converter_.pic().Picture();
-    if (picture.data() == shownPicture_ && picture.size() == shownPictureSize_)
+    if (converter_.PictureChanges() == shownPicture_)
         return;
-    shownPicture_ = picture.data();
-    shownPictureSize_ = picture.size();
-    if (picture.empty())
+    shownPicture_ = converter_.PictureChanges();
+    const TPreviewPicture& preview = converter_.Preview();
+    if (preview.empty()) {
         pic->clear();
-    else
-        pic->setPixmap(QPixmap::fromImage(converter_.PreviewImage()));
+        return;
+    }
+    // The image only borrows the preview's pixels; the pixmap gets its own copy.
+    const QImage image(reinterpret_cast<const uchar*>(preview.pixels.data()), preview.width, preview.height,
+        preview.width * 4, QImage::Format_RGB32);
+    pic->setPixmap(QPixmap::fromImage(image.copy()));
 }

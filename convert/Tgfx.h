@@ -4,7 +4,6 @@
 #include "convert/conversion/TPictureConverter.h"
 #include "shell/skin/TSkinnedForm.h"
 
-#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -36,6 +35,5 @@ private:
 
     TGifEventPump eventPump_;
     TPictureConverter converter_ { &eventPump_ };
-    const unsigned char* shownPicture_ = nullptr;
-    std::size_t shownPictureSize_ = 0;
+    unsigned shownPicture_ = 0;
 };

@@ -3,7 +3,6 @@
 #include "convert/gif/TGifFile.h"
 #include "cycle/AtomicFile.h"
 
-#include <QImage>
 #include <QScopedValueRollback>
 
 namespace {
@@ -52,9 +51,10 @@ TPictureKind TPictureConverter::loadFile(const std::string& path)
     fileName = path;
     changed();
     TPictureKind kind = pictureKindOf(path);
-    if (kind == TPictureKind::Jpeg)
+    if (kind == TPictureKind::Jpeg) {
         picture.setFileName(path);
-    else if (kind == TPictureKind::Gif)
+        pictureChanged();
+    } else if (kind == TPictureKind::Gif)
         loadGif(path);
     fitPreview();
     return kind;
@@ -67,10 +67,19 @@ void TPictureConverter::loadGif(const std::string& path)
     gif.SetProgress(gifProgress);
     gif.LoadFromFile(path);
     picture.clearPicture();
+    pictureChanged();
     changed();
     std::vector<std::uint8_t> bitmap;
     gif.SaveToStream(bitmap);
     picture.setPicture(std::move(bitmap));
+    pictureChanged();
+}
+
+void TPictureConverter::pictureChanged()
+{
+    ++pictureChanges;
+    const TPreviewBox box = TPreviewBox::fittedTo(PictureWidth(), PictureHeight());
+    preview = TPreviewPicture::sampledFrom(picture.Picture(), box.width, box.height);
 }
 
 void TPictureConverter::fitPreview()
@@ -96,12 +105,6 @@ int TPictureConverter::PictureWidth() const
 int TPictureConverter::PictureHeight() const
 {
     return headerValue(picture.Picture(), 22);
-}
-
-QImage TPictureConverter::PreviewImage() const
-{
-    const std::vector<unsigned char>& bytes = picture.Picture();
-    return QImage::fromData(bytes.data(), static_cast<int>(bytes.size()), "BMP");
 }
 
 void TPictureConverter::changed() const

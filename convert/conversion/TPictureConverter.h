@@ -2,6 +2,7 @@
 
 #include "convert/conversion/PictureKind.h"
 #include "convert/conversion/TPreviewBox.h"
+#include "convert/conversion/TPreviewPicture.h"
 #include "convert/jpeg/TJPEGImage.h"
 
 #include <functional>
@@ -9,7 +10,6 @@
 #include <string>
 #include <vector>
 
-class QImage;
 class TGifProgress;
 
 // What the converter does, for its window and for the command line alike: Load a JPEG or GIF
@@ -43,10 +43,14 @@ public:
     bool HasPicture() const { return !picture.Picture().empty(); }
     int PictureWidth() const;
     int PictureHeight() const;
-    QImage PreviewImage() const;
+    // What the preview box shows, at the box's size; it changes only when the picture does, and
+    // PictureChanges counts those changes.
+    const TPreviewPicture& Preview() const { return preview; }
+    unsigned PictureChanges() const { return pictureChanges; }
 
 private:
     void loadGif(const std::string& path);
+    void pictureChanged();
     void fitPreview();
     void changed() const;
 
@@ -54,6 +58,8 @@ private:
     TJPEGImage picture;
     std::string fileName;
     TPreviewBox previewBox;
+    TPreviewPicture preview;
+    unsigned pictureChanges = 0;
     bool busy = false;
     std::function<void()> onChanged;
 };

@@ -95,7 +95,7 @@ TEST_F(ConverterWindow, LoadingAJpegShowsItsPathAndItsPictureInAFittedBox)
     EXPECT_EQ(requests[0].filter, "JPG / GIF Images|*.jpg;*.gif;*.jpeg");
     EXPECT_EQ(thefile(), photo);
     EXPECT_EQ(box(), QRect(8, 96, 112, 150));
-    EXPECT_EQ(pic()->pixmap().size(), QSize(192, 256));
+    EXPECT_EQ(pic()->pixmap().size(), QSize(112, 150)) << "the preview is made at the box's size";
     EXPECT_TRUE(pic()->hasScaledContents());
     EXPECT_TRUE(picInFront());
 
@@ -113,6 +113,17 @@ TEST_F(ConverterWindow, LoadingAGifShowsItsPixels)
     EXPECT_EQ(shown.pixelColor(0, 0), QColor(Qt::red));
     EXPECT_EQ(shown.pixelColor(1, 0), QColor(Qt::blue));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the wait cursor ends with the load";
+}
+
+TEST_F(ConverterWindow, AHugeGifIsPreviewed)
+{
+    load(file("huge.gif", redOverBlueGif(10000, 10000)));
+    EXPECT_TRUE(shown.empty()) << shown.front();
+    EXPECT_EQ(box(), QRect(8, 96, 150, 150));
+    QImage preview = pic()->pixmap().toImage();
+    ASSERT_EQ(preview.size(), QSize(150, 150));
+    EXPECT_EQ(preview.pixelColor(0, 0), QColor(Qt::red));
+    EXPECT_EQ(preview.pixelColor(149, 149), QColor(Qt::blue));
 }
 
 TEST_F(ConverterWindow, AnUnsupportedExtensionShowsThePathButKeepsThePicture)

@@ -7,7 +7,6 @@
 #include "convert/jpeg/JpegFixture.h"
 #include "convert/jpeg/TempFolder.h"
 
-#include <QImage>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -83,9 +82,26 @@ TEST_F(ConverterTest, loadingAJpegShowsItInAFittedBox)
     expectBox(112, 150);
     EXPECT_EQ(converter.PictureWidth(), 192);
     EXPECT_EQ(converter.PictureHeight(), 256);
-    QImage preview = converter.PreviewImage();
-    EXPECT_EQ(preview.size(), QSize(192, 256));
-    EXPECT_EQ(preview.format(), QImage::Format_Indexed8);
+    EXPECT_EQ(converter.Preview().width, 112);
+    EXPECT_EQ(converter.Preview().height, 150);
+}
+
+TEST_F(ConverterTest, aHugeGifPreviewsAtTheBoxSize)
+{
+    std::string path = file("huge.gif", redOverBlueGif(10000, 10000));
+    ASSERT_EQ(converter.loadFile(path), TPictureKind::Gif);
+    expectBox(150, 150);
+    const TPreviewPicture& preview = converter.Preview();
+    ASSERT_EQ(preview.width, 150);
+    ASSERT_EQ(preview.height, 150);
+    EXPECT_EQ(preview.pixels.front(), 0xFFFF0000u);
+    EXPECT_EQ(preview.pixels[74 * 150 + 149], 0xFFFF0000u);
+    EXPECT_EQ(preview.pixels[76 * 150], 0xFF0000FFu);
+    EXPECT_EQ(preview.pixels.back(), 0xFF0000FFu);
+
+    unsigned changes = converter.PictureChanges();
+    converter.loadFile(folder.file("notes.txt"));
+    EXPECT_EQ(converter.PictureChanges(), changes) << "a skipped load keeps the preview";
 }
 
 TEST_F(ConverterTest, cancelledDialogChangesNothing)

@@ -1,5 +1,7 @@
 #include "GifTestBytes.h"
 
+#include <algorithm>
+
 CodeWriter::CodeWriter(int codeSize)
     : codeSize_(codeSize)
     , width_(codeSize + 1)
@@ -127,6 +129,27 @@ Bytes literalStream(int codeSize, const Bytes& pixels)
         if (codes.NextFree() >= 4095)
             codes.Clear();
         codes.Code(pixel);
+    }
+    return codes.End().Data();
+}
+
+Bytes runStream(int codeSize, const std::vector<Run>& runs)
+{
+    CodeWriter codes(codeSize);
+    for (auto [colour, length] : runs) {
+        std::size_t left = length;
+        while (left > 0) {
+            codes.Clear().Code(colour);
+            std::size_t last = 1;
+            --left;
+            // After a clear, the code of a run of length n >= 2 is clear code + n, once defined.
+            while (left > 0 && codes.NextFree() < 4095) {
+                std::size_t n = std::min(last + 1, left);
+                codes.Code(n == 1 ? colour : codes.ClearCode() + unsigned(n));
+                left -= n;
+                last = n;
+            }
+        }
     }
     return codes.End().Data();
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 using Bytes = std::vector<std::uint8_t>;
@@ -59,3 +60,9 @@ private:
 // A stream for `pixels` as the first code after a clear code and then a code per pixel, so every
 // pixel is one literal; widens as a decoder does and clears before the table would overflow.
 Bytes literalStream(int codeSize, const Bytes& pixels);
+
+// A stream for runs of one colour index each, in order: every run after a clear code as the
+// strings of growing length that LZW builds for a repeated byte, so a huge picture of few runs
+// stays small.
+using Run = std::pair<std::uint8_t, std::size_t>;
+Bytes runStream(int codeSize, const std::vector<Run>& runs);
