@@ -2,8 +2,14 @@
 
 #include "cycle/ModuleParameters.h"
 
-// The start-up logo list, "brisko.dat" with "brisko.cfg". Insert with no entry selected appends.
-// Two slots are filled later: the format check that Add and Insert run on each chosen bitmap
-// (`checkFile`), and the apply step that writes the logo file (its `prepare` removes the old
-// logo file before the next position is read).
+#include <memory>
+
+class LogoApply;
+
+// The start-up logo list, "brisko.dat" with "brisko.cfg", on the common Save sequence. Insert with
+// no entry selected appends.
 ModuleParameters logoModule();
+
+// The same with the logo format check on every bitmap that Add and Insert are given, and the apply
+// step that writes the logo file.
+ModuleParameters logoModule(std::shared_ptr<LogoApply> apply);

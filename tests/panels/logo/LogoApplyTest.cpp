@@ -1,0 +1,167 @@
+#include "panels/logo/LogoApply.h"
+
+#include "BitmapBytes.h"
+#include "RecordingSystem.h"
+#include "cycle/Exception.h"
+#include "cycle/TemporaryFolder.h"
+#include "panels/logo/LogoFormatCheck.h"
+#include "support/MemoryRegistry.h"
+
+#include <QImage>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace {
+
+using Log = std::vector<std::string>;
+
+class LogoFiles : public ::testing::Test {
+protected:
+    LogoFiles()
+    {
+        std::filesystem::create_directories(folder.file("c/WINDOWS"));
+        setSystemRoot(folder.file("c/WINDOWS"));
+    }
+
+    void setSystemRoot(const std::string& directory)
+    {
+        registry->key(RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion")["SystemRoot"]
+            = { RegistryValue::Kind::String, directory };
+    }
+
+    std::string entry(const std::string& name, const BitmapShape& shape)
+    {
+        folder.write(name, bitmapBytes(shape));
+        return folder.file(name);
+    }
+
+    std::string failureOf(const std::function<void()>& action)
+    {
+        try {
+            action();
+        } catch (const Exception& error) {
+            return error.what();
+        }
+        return "no failure";
+    }
+
+    TemporaryFolder folder;
+    std::shared_ptr<MemoryRegistry> registry = std::make_shared<MemoryRegistry>();
+    std::shared_ptr<RecordingSystem> system = std::make_shared<RecordingSystem>();
+    LogoApply apply { registry, system };
+    const std::string logo = folder.file("c/logo.sys");
+};
+
+} // namespace
+
+TEST(LogoPath, TheParentOfTheWindowsDirectoryOrNoneForADirectoryWithoutOne)
+{
+    EXPECT_EQ(LogoApply::logoPathFor("/home/u/machine/c/WINDOWS"), "/home/u/machine/c/logo.sys");
+    EXPECT_EQ(LogoApply::logoPathFor("/mnt/win98/WINDOWS/"), "/mnt/win98/logo.sys");
+    EXPECT_EQ(LogoApply::logoPathFor("/WINDOWS"), "/logo.sys");
+    EXPECT_EQ(LogoApply::logoPathFor(""), "");
+    EXPECT_EQ(LogoApply::logoPathFor("/"), "");
+    EXPECT_EQ(LogoApply::logoPathFor("WINDOWS"), "") << "relative to wherever the program runs";
+}
+
+TEST_F(LogoFiles, An8BitEntryIsWrittenAs8BitsWithItsOwnTableAndHidden)
+{
+    for (int colours : { 256, 16 }) {
+        system->log.clear();
+        std::string source = entry("logo.bmp", { .colours = colours });
+        apply.writeLogo(source);
+
+        std::string written = TemporaryFolder::readPath(logo);
+        EXPECT_EQ(fieldAt(written, 28, 2), 8) << colours;
+        EXPECT_EQ(fieldAt(written, 30, 4), 0) << "uncompressed";
+        EXPECT_EQ(fieldAt(written, 46, 4), colours);
+        EXPECT_EQ(written.substr(54, 4 * colours), bitmapBytes({ .colours = colours }).substr(54, 4 * colours));
+        EXPECT_EQ(written.size(), std::size_t(54 + 4 * colours + 320 * 400));
+        EXPECT_EQ(QImage(QString::fromStdString(logo)), QImage(QString::fromStdString(source)));
+        folder.write("written.bmp", written);
+        EXPECT_EQ(checkLogoFile(folder.file("written.bmp")), std::nullopt) << "the written logo passes the check";
+    }
+    EXPECT_EQ(system->log, (Log { "none", "hidden" })) << "the second write cleared the first one's attributes";
+}
+
+TEST_F(LogoFiles, OtherSourcesAreDecodedAndWrittenAgainInTheirOwnDepth)
+{
+    struct Source {
+        BitmapShape shape;
+        int writtenBits;
+    };
+    for (const Source& source : { Source { { .topDown = true }, 8 }, Source { { .runLengths = true }, 8 },
+             Source { { .bits = 4, .colours = 16 }, 4 }, Source { { .bits = 24 }, 24 },
+             Source { { .width = 640, .height = 480 }, 8 } }) {
+        std::string path = entry("x.bmp", source.shape);
+        apply.writeLogo(path);
+        std::string written = TemporaryFolder::readPath(logo);
+        EXPECT_EQ(fieldAt(written, 28, 2), source.writtenBits);
+        EXPECT_EQ(fieldAt(written, 30, 4), 0);
+        EXPECT_GT(fieldAt(written, 22, 4), 0) << "bottom-up";
+        EXPECT_EQ(QImage(QString::fromStdString(logo)).convertToFormat(QImage::Format_RGB32),
+            QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32));
+    }
+}
+
+TEST_F(LogoFiles, EveryFailureLeavesThePreviousLogoAsItWas)
+{
+    std::string good = entry("good.bmp", {});
+    std::string old = "the previous logo";
+    folder.write("c/logo.sys", old);
+    folder.write("text.bmp", "no bitmap at all");
+    std::filesystem::create_directory(folder.file("folder.bmp"));
+    std::string truncated = bitmapBytes({ .width = 40, .height = 40 });
+    truncated[19] = truncated[23] = '\x7f';
+    folder.write("truncated.bmp", truncated);
+
+    EXPECT_EQ(failureOf([&] { apply.writeLogo(folder.file("missing.bmp")); }),
+        "Cannot open file " + folder.file("missing.bmp"));
+    EXPECT_EQ(failureOf([&] { apply.writeLogo(folder.file("folder.bmp")); }),
+        "Cannot open file " + folder.file("folder.bmp"));
+    EXPECT_EQ(failureOf([&] { apply.writeLogo(folder.file("text.bmp")); }), "Bitmap image is not valid");
+    EXPECT_EQ(failureOf([&] { apply.writeLogo(folder.file("truncated.bmp")); }), "Bitmap image is not valid");
+    EXPECT_EQ(failureOf([&] { apply.writeLogo(folder.file("good.txt")); }), "Unknown picture file extension (.txt)");
+    EXPECT_TRUE(system->log.empty()) << "the old logo is not touched before the entry has loaded";
+
+    std::filesystem::permissions(logo, std::filesystem::perms::owner_read);
+    EXPECT_EQ(failureOf([&] { apply.writeLogo(good); }), "Cannot create file " + logo);
+    EXPECT_EQ(system->log, (Log { "none", "hidden" })) << "the old file gets its attribute back";
+    EXPECT_EQ(TemporaryFolder::readPath(logo), old);
+
+    setSystemRoot("");
+    EXPECT_EQ(failureOf([&] { apply.writeLogo(good); }),
+        "The Windows directory is not known (no SystemRoot is set), so the logo file has no place");
+    EXPECT_EQ(TemporaryFolder::readPath(logo), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.file("c")), {}), 2) << "no temporary left";
+}
+
+TEST_F(LogoFiles, ALogoPathThatIsAFolderOrInAFolderThatCantBeWrittenIsNotCreated)
+{
+    std::string good = entry("good.bmp", {});
+    std::filesystem::create_directory(logo);
+    EXPECT_EQ(failureOf([&] { apply.writeLogo(good); }), "Cannot create file " + logo);
+    EXPECT_TRUE(std::filesystem::is_directory(logo));
+    std::filesystem::remove(logo);
+
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "the superuser writes into read-only folders";
+    std::filesystem::permissions(
+        folder.file("c"), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    EXPECT_EQ(failureOf([&] { apply.writeLogo(good); }), "Cannot create file " + logo);
+    std::filesystem::permissions(folder.file("c"), std::filesystem::perms::owner_all);
+}
+
+TEST_F(LogoFiles, RestoreRemovesTheLogoFileAndSaysWhetherThereWasOne)
+{
+    EXPECT_FALSE(apply.restore());
+    EXPECT_TRUE(system->log.empty());
+
+    folder.write("c/logo.sys", "logo");
+    std::filesystem::permissions(logo, std::filesystem::perms::owner_read);
+    EXPECT_TRUE(apply.restore());
+    EXPECT_EQ(system->log, (Log { "none", "delete" }));
+    EXPECT_FALSE(std::filesystem::exists(logo));
+    EXPECT_FALSE(apply.restore());
+}

@@ -1,0 +1,154 @@
+#include "BitmapBytes.h"
+#include "RecordingSystem.h"
+#include "cycle/CycleModule.h"
+#include "cycle/Exception.h"
+#include "cycle/TemporaryFolder.h"
+#include "panels/logo/LogoApply.h"
+#include "panels/logo/LogoModule.h"
+#include "support/MemoryLineFiles.h"
+#include "support/MemoryRegistry.h"
+#include "support/ScriptedRandom.h"
+
+#include <QImage>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Log = std::vector<std::string>;
+const std::string dir = "/zentrel/";
+const std::string dat = dir + "brisko.dat";
+const std::string cfg = dir + "brisko.cfg";
+
+// The module files in memory, the entries and the logo file on disk.
+class LogoSave : public ::testing::Test {
+protected:
+    LogoSave()
+    {
+        std::filesystem::create_directories(folder.file("c/WINDOWS"));
+        registry->key(RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion")["SystemRoot"]
+            = { RegistryValue::Kind::String, folder.file("c/WINDOWS") };
+        for (int width : { 320, 321, 322 }) {
+            // Told apart by their width once written.
+            folder.write(std::to_string(width) + ".bmp", bitmapBytes({ .width = width }));
+        }
+    }
+
+    std::string entry(int width) const { return folder.file(std::to_string(width) + ".bmp"); }
+
+    CycleModule& make(const LineList& entries, const LineList& settings)
+    {
+        files->files[dat] = entries;
+        files->files[cfg] = settings;
+        module = std::make_unique<CycleModule>(logoModule(apply), dir, files, random);
+        EXPECT_TRUE(module->load().empty());
+        files->log.clear();
+        return *module;
+    }
+
+    // The width of the picture in the logo file, or 0 when there is none.
+    int logoWidth() const { return QImage(QString::fromStdString(logo), "BMP").width(); }
+
+    std::string failureOfSave()
+    {
+        try {
+            module->save();
+        } catch (const Exception& error) {
+            return error.what();
+        }
+        return "no failure";
+    }
+
+    TemporaryFolder folder;
+    const std::string logo = folder.file("c/logo.sys");
+    std::shared_ptr<MemoryLineFiles> files = std::make_shared<MemoryLineFiles>();
+    std::shared_ptr<MemoryRegistry> registry = std::make_shared<MemoryRegistry>();
+    std::shared_ptr<RecordingSystem> system = std::make_shared<RecordingSystem>(files->log);
+    std::shared_ptr<LogoApply> apply = std::make_shared<LogoApply>(registry, system);
+    std::shared_ptr<ScriptedRandom> random = std::make_shared<ScriptedRandom>();
+    std::unique_ptr<CycleModule> module;
+};
+
+} // namespace
+
+TEST_F(LogoSave, TheStoredEntryBecomesTheLogoBetweenTheTwoSettingsWrites)
+{
+    CycleModule& m = make({ entry(320), entry(321), entry(322) }, { "t", "2" });
+    m.save();
+    EXPECT_EQ(files->writes(), (Log { "write " + dat, "write " + cfg, "hidden", "write " + cfg }));
+    EXPECT_EQ(logoWidth(), 321);
+    EXPECT_EQ(files->files[cfg], (LineList { "t", "3" }));
+    EXPECT_EQ(m.controls().next, "2");
+
+    files->log.clear();
+    m.save();
+    EXPECT_EQ(files->writes(), (Log { "write " + dat, "write " + cfg, "none", "hidden", "write " + cfg }))
+        << "the old logo's attributes are cleared before it is replaced";
+    EXPECT_EQ(logoWidth(), 321) << "the unrefreshed field applies the same entry again";
+}
+
+TEST_F(LogoSave, PositionsWrapAndZeroCountsAsOne)
+{
+    struct Step {
+        LineList settings;
+        int applied;
+        std::string stored;
+    };
+    for (const Step& step :
+        { Step { { "t", "3" }, 322, "1" }, Step { { "t", "0" }, 320, "2" }, Step { { "tr", "1" }, 320, "2" } }) {
+        make({ entry(320), entry(321), entry(322) }, step.settings);
+        random->draws = { 0, 0 }; // the draw steps over the applied position
+        module->save();
+        EXPECT_EQ(logoWidth(), step.applied);
+        EXPECT_EQ(files->files[cfg][1], step.stored);
+    }
+    make({ entry(321) }, { "tr", "1" });
+    module->save();
+    EXPECT_EQ(files->files[cfg], (LineList { "tr", "1" })) << "one entry, no draw";
+}
+
+TEST_F(LogoSave, ADisabledPanelOrAnEmptyListWritesItsFilesOnceAndLeavesTheLogo)
+{
+    folder.write("c/logo.sys", "old logo");
+    make({ entry(320) }, { "f", "1" });
+    module->setRandom(true);
+    module->save();
+    EXPECT_EQ(files->writes(), (Log { "write " + dat, "write " + cfg }));
+    EXPECT_EQ(files->files[cfg], (LineList { "f", "1" }));
+
+    make({}, { "t", "1" });
+    module->save();
+    EXPECT_EQ(files->writes(), (Log { "write " + dat, "write " + cfg }));
+    EXPECT_EQ(TemporaryFolder::readPath(logo), "old logo");
+}
+
+TEST_F(LogoSave, EveryFailedApplyKeepsTheOldLogoAndTheUnadvancedSettings)
+{
+    folder.write("c/logo.sys", "old logo");
+    folder.write("text.bmp", "no picture");
+    struct Failure {
+        LineList entries;
+        std::string next;
+        std::string message;
+    };
+    const Failure failures[] = {
+        { { entry(320) }, "2", "List index out of bounds" },
+        { { entry(320) }, "-1", "List index out of bounds" },
+        { { entry(320) }, "two", "'two' is not a valid integer value" },
+        { { folder.file("gone.bmp") }, "1", "Cannot open file " + folder.file("gone.bmp") },
+        { { folder.file("text.bmp") }, "1", "Bitmap image is not valid" },
+    };
+    for (const Failure& failure : failures) {
+        make(failure.entries, { "t", failure.next });
+        EXPECT_EQ(failureOfSave(), failure.message);
+        EXPECT_EQ(files->writes(), (Log { "write " + dat, "write " + cfg }));
+        EXPECT_EQ(files->files[cfg], (LineList { "t", failure.next }));
+        EXPECT_EQ(TemporaryFolder::readPath(logo), "old logo") << failure.message;
+    }
+
+    std::filesystem::permissions(logo, std::filesystem::perms::owner_read);
+    make({ entry(320) }, { "t", "1" });
+    EXPECT_EQ(failureOfSave(), "Cannot create file " + logo);
+    EXPECT_EQ(files->files[cfg], (LineList { "t", "1" }));
+    EXPECT_EQ(TemporaryFolder::readPath(logo), "old logo");
+}
