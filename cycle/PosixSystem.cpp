@@ -1,9 +1,11 @@
 #include "cycle/PosixSystem.h"
 
+#include "cycle/PosixLaunch.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 #include <climits>
 #include <unistd.h>
@@ -24,6 +26,19 @@ QUrl urlFor(const std::string& target)
     if (url.isValid() && url.scheme().size() > 1 && !text.startsWith('/'))
         return url;
     return QUrl::fromLocalFile(text);
+}
+
+std::string wine()
+{
+    return QStandardPaths::findExecutable("wine").toLocal8Bit().toStdString();
+}
+
+void start(const PosixLaunch& launch)
+{
+    QStringList arguments;
+    for (const std::string& argument : launch.arguments)
+        arguments.push_back(QString::fromLocal8Bit(argument));
+    QProcess::startDetached(QString::fromLocal8Bit(launch.program), arguments);
 }
 
 } // namespace
@@ -53,22 +68,18 @@ void PosixSystem::deleteFile(const std::string& path)
     ::unlink(path.c_str());
 }
 
-void PosixSystem::shellExecute(const std::string&, const std::string& target)
+void PosixSystem::shellExecute(const std::string& verb, const std::string& target)
 {
-    QDesktopServices::openUrl(urlFor(target));
+    PosixLaunch launch = verb == "open" ? PosixLaunch::forOpen(target, wine()) : PosixLaunch {};
+    if (launch.program.empty())
+        QDesktopServices::openUrl(urlFor(target));
+    else
+        start(launch);
 }
 
 void PosixSystem::runProgram(const std::string& commandLine)
 {
-    // The whole line may name a program whose path holds blanks, as Windows would find it.
-    QString line = QString::fromLocal8Bit(commandLine);
-    if (QFileInfo(line).isFile()) {
-        QProcess::startDetached(line, {});
-        return;
-    }
-    QStringList words = QProcess::splitCommand(line);
-    if (words.isEmpty())
-        return;
-    QString program = words.takeFirst();
-    QProcess::startDetached(program, words);
+    PosixLaunch launch = PosixLaunch::forCommandLine(commandLine, wine());
+    if (!launch.program.empty())
+        start(launch);
 }
