@@ -99,6 +99,7 @@ void Tbigabout::fillContacts()
         contacts_->appendRow(item);
     }
     QListView* list = listBox("ListBox1");
+    list->setAccessibleName(QStringLiteral("Contact addresses"));
     list->setModel(contacts_);
     list->setFont(contactFont(true));
     list->setFrameShape(QFrame::NoFrame);

@@ -1,5 +1,6 @@
 #include "shell/skin/TSkinnedForm.h"
 
+#include "shell/skin/TAccessibleName.h"
 #include "shell/skin/TBitmapButton.h"
 #include "shell/skin/TDragBar.h"
 #include "shell/skin/TErrorBox.h"
@@ -62,6 +63,8 @@ TSkinnedForm::TSkinnedForm(const TWindowGeometry& table, QWidget* parent)
         if (QWidget* widget = createControl(control)) {
             widget->setObjectName(control.name);
             widget->setGeometry(control.x, control.y, control.w, control.h);
+            if (std::string name = ::accessibleName(table, control); !name.empty())
+                widget->setAccessibleName(QString::fromUtf8(name));
             controls_.emplace(control.name, widget);
         }
     }
