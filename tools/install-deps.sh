@@ -2,7 +2,8 @@
 # Installs the Debian 12 packages Zentrel builds, tests and runs with; does nothing when all are there.
 set -euo pipefail
 packages=(g++ cmake ninja-build qt6-base-dev libjpeg-dev libsdl2-dev libgtest-dev libgmock-dev libbenchmark-dev
-    libjpeg-turbo-progs libgif-dev fonts-dejavu-core clang-format xvfb xauth)
+    libjpeg-turbo-progs libgif-dev fonts-dejavu-core clang-format xvfb xauth libglib2.0-dev gsettings-desktop-schemas
+    libxcb1-dev desktop-file-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

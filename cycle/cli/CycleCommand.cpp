@@ -1,13 +1,22 @@
 #include "cycle/cli/CycleCommand.h"
 
+#include "cycle/Exception.h"
 #include "cycle/LineFiles.h"
 #include "cycle/PosixSystem.h"
 #include "cycle/RegistryFile.h"
 #include "cycle/StandInMachine.h"
 #include "cycle/cli/CycleOptions.h"
 #include "cycle/cli/CycleRun.h"
+#include "cycle/cli/DesktopEntries.h"
 #include "cycle/cli/RunLock.h"
+#include "cycle/present/DesktopBackground.h"
+#include "cycle/present/DesktopChoice.h"
+#include "cycle/present/Presenter.h"
+#include "cycle/present/ProcessRunner.h"
+#include "resources/SkinResources.h"
+#include "shell/skin/TWindowGeometry.h"
 
+#include <QFile>
 #include <algorithm>
 #include <optional>
 #include <ostream>
@@ -45,17 +54,55 @@ CycleServices servicesFor(const std::string& programDirectory)
 bool cycle(const CycleOptions& options, const std::string& programDirectory, std::ostream& out, std::ostream& errors)
 {
     std::vector<CycleEntry> entries = chosen(cycleEntries(), options.only);
-    CycleRun run(servicesFor(programDirectory), out, errors);
-    if (options.dryRun)
-        return run.run(entries, true);
-    std::optional<RunLock> lock;
+    CycleServices services = servicesFor(programDirectory);
+    bool allWell = true;
+    {
+        std::optional<RunLock> lock;
+        try {
+            if (!options.dryRun)
+                lock.emplace(programDirectory + "zentrel-cycle.lock");
+            allWell = CycleRun(services, out, errors).run(entries, options.dryRun);
+        } catch (const std::exception& error) {
+            errors << error.what() << "." << std::endl;
+            allWell = false;
+        }
+    }
+    if (!options.present)
+        return allWell;
+    auto background = chooseDesktopBackground(SessionEnvironment::fromProcess(), std::make_shared<ProcessRunner>());
+    return Presenter(services, std::move(background), out, errors).present() && allWell;
+}
+
+std::string iconBytes()
+{
+    initSkinResources();
+    QFile icon(QString::fromStdString(":/" + iconResource("zentrel")));
+    if (!icon.open(QIODevice::ReadOnly))
+        throw Exception("The program's icon is missing from its resources");
+    return icon.readAll().toStdString();
+}
+
+// The entries name the programs where this one runs; a folder of lists given here goes along.
+bool changeAutostart(const CycleOptions& options, std::ostream& out, std::ostream& errors)
+{
     try {
-        lock.emplace(programDirectory + "zentrel-cycle.lock");
+        std::vector<std::string> cycleArguments;
+        if (options.programDirectory)
+            cycleArguments = { "--program-dir", *options.programDirectory };
+        DesktopEntries entries(DesktopPlaces::fromEnvironment(), PosixSystem().programDirectory(), cycleArguments);
+        if (options.action == CycleOptions::Action::RemoveAutostart) {
+            bool removed = entries.removeAutostart();
+            out << "autostart: " << (removed ? "removed " : "none at ") << entries.autostartPath() << std::endl;
+            return true;
+        }
+        entries.install(iconBytes());
+        out << "autostart: " << entries.autostartPath() << "\nmenu: " << entries.menuPath()
+            << "\nicon: " << entries.iconPath() << std::endl;
+        return true;
     } catch (const std::exception& error) {
         errors << error.what() << "." << std::endl;
         return false;
     }
-    return run.run(entries, false);
 }
 
 } // namespace
@@ -76,6 +123,9 @@ int runCycleCommand(const std::vector<std::string>& arguments, std::ostream& out
     case CycleOptions::Action::Version:
         out << "zentrel-cycle 2.0\n";
         return 0;
+    case CycleOptions::Action::InstallAutostart:
+    case CycleOptions::Action::RemoveAutostart:
+        return changeAutostart(options, out, errors) ? 0 : 1;
     case CycleOptions::Action::Cycle:
         break;
     }

@@ -1,4 +1,6 @@
 #include "cycle/cli/CycleEntry.h"
+#include "panels/saver/SaverApply.h"
+#include "panels/saver/SaverModule.h"
 #include "panels/wallpaper/WallpaperApply.h"
 #include "panels/wallpaper/WallpaperModule.h"
 
@@ -24,9 +26,23 @@ CycleEntry wallpaper()
     return entry;
 }
 
+CycleEntry saver()
+{
+    CycleEntry entry;
+    entry.name = "saver";
+    entry.lineNames = { "screen saver" };
+    entry.parameters = [](const CycleServices& services) {
+        return saverModule(std::make_shared<SaverApply>(services.registry, services.files, services.system));
+    };
+    entry.describe = [](const AppliedEntry& applied) -> std::string {
+        return SaverApply::isScreenSaver(applied.path) ? "" : " (no .scr file: system.ini left as it was)";
+    };
+    return entry;
+}
+
 } // namespace
 
 std::vector<CycleEntry> cycleEntries()
 {
-    return { wallpaper() };
+    return { wallpaper(), saver() };
 }

@@ -3,15 +3,19 @@
 #include <algorithm>
 
 const char* const cycleUsage
-    = "Usage: zentrel-cycle [--dry-run] [--only MODULE[,MODULE]] [--program-dir DIR]\n"
-      "       zentrel-cycle --help | --version\n"
+    = "Usage: zentrel-cycle [--dry-run] [--only MODULE[,MODULE]] [--program-dir DIR] [--present]\n"
+      "       zentrel-cycle --install-autostart | --remove-autostart | --help | --version\n"
       "Applies the next entry of each enabled Zentrel list to the stand-in Windows machine and\n"
       "moves the list on, as Windows did at every start: wallpaper, start-up and shutdown\n"
       "sounds, screen saver, logo, theme. One line per list; exit 0 when none failed, 1 when one\n"
       "did, 2 for a wrong command line.\n"
       "  --dry-run            say what would be applied; write nothing\n"
       "  --only MODULES       only these, comma-separated: wallpaper, sound, saver, logo, theme\n"
-      "  --program-dir DIR    the folder of the lists (default: the folder of this program)\n";
+      "  --program-dir DIR    the folder of the lists (default: the folder of this program)\n"
+      "  --present            then show the wallpaper on this desktop and play the start-up sound\n"
+      "  --install-autostart  run \"zentrel-cycle --present\" at every login, and put Zentrel into\n"
+      "                       the desktop's menu\n"
+      "  --remove-autostart   stop running at login\n";
 
 namespace {
 
@@ -51,6 +55,12 @@ CycleOptions CycleOptions::parse(const std::vector<std::string>& arguments, cons
         const std::string& argument = arguments[index];
         if (argument == "--dry-run")
             options.dryRun = true;
+        else if (argument == "--present")
+            options.present = true;
+        else if (argument == "--install-autostart")
+            options.action = Action::InstallAutostart;
+        else if (argument == "--remove-autostart")
+            options.action = Action::RemoveAutostart;
         else if (argument == "--help")
             options.action = Action::Help;
         else if (argument == "--version")

@@ -6,9 +6,10 @@
 
 // The command line of zentrel-cycle.
 struct CycleOptions {
-    enum class Action { Cycle, Help, Version };
+    enum class Action { Cycle, Help, Version, InstallAutostart, RemoveAutostart };
     Action action = Action::Cycle;
     bool dryRun = false;
+    bool present = false;
     std::vector<std::string> only; // module names; empty: all
     std::optional<std::string> programDirectory; // ends in "/"
 

@@ -39,7 +39,7 @@ TEST_F(CycleCommandTest, AppliesTheWallpaperAndAdvancesOnlyItsSettings)
 {
     folder.write("murello.dat", "/pics/a.bmp\r\n/pics/b b.bmp\r\n/pics/c.bmp\r\n");
     folder.write("murello.cfg", "t\r\n2\r\nt\r\nf\r\nt\r\n");
-    Outcome result = run({});
+    Outcome result = run({ "--only", "wallpaper" });
     EXPECT_EQ(result.exitCode, 0) << result.errors;
     EXPECT_EQ(result.out, "wallpaper: applied 2 of 3 /pics/b b.bmp (centred), next 3\n");
     EXPECT_EQ(result.errors, "");
@@ -58,7 +58,7 @@ TEST_F(CycleCommandTest, ADryRunSaysWhatWouldBeAppliedAndWritesNothing)
     folder.write("murello.cfg", "tr\r\n0\r\nt\r\nx\r\n");
     std::string before = winIni() + registry();
     std::size_t names = folder.entryCount();
-    Outcome result = run({ "--dry-run" });
+    Outcome result = run({ "--dry-run", "--only=wallpaper" });
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.out, "wallpaper: would apply 1 of 2 /a.bmp (tiled), next at random\n");
     EXPECT_EQ(folder.read("murello.cfg"), "tr\r\n0\r\nt\r\nx\r\n");
@@ -68,26 +68,30 @@ TEST_F(CycleCommandTest, ADryRunSaysWhatWouldBeAppliedAndWritesNothing)
 
 TEST_F(CycleCommandTest, QuietListsAreOneLineEach)
 {
-    EXPECT_EQ(run({}).out, "wallpaper: empty list\n");
+    EXPECT_EQ(run({}).out, "wallpaper: empty list\nscreen saver: empty list\n");
     folder.write("murello.dat", "/a.bmp\r\n");
     folder.write("murello.cfg", "f\r\n1\r\nt\r\n");
-    Outcome result = run({});
+    Outcome result = run({ "--only", "wallpaper" });
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.out, "wallpaper: disabled\n");
     EXPECT_EQ(folder.read("murello.cfg"), "f\r\n1\r\nt\r\n");
 }
 
-TEST_F(CycleCommandTest, AFailureIsTheErrorBoxTextAndExitOne)
+TEST_F(CycleCommandTest, AFailureIsTheErrorBoxTextAndTheOthersStillCycle)
 {
     folder.write("murello.dat", "/a.bmp\r\n");
     folder.write("murello.cfg", "t\r\n1\r\nt\r\n");
+    folder.write("dozarn.dat", "/s/one.scr\r\n/s/two.SCR\r\n");
+    folder.write("dozarn.cfg", "tr\r\n2\r\n");
     std::string winIniPath = folder.file("machine/c/WINDOWS/win.ini");
     std::filesystem::remove(winIniPath);
     Outcome result = run({});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.out, "wallpaper: failed\n");
+    EXPECT_EQ(result.out, "wallpaper: failed\nscreen saver: applied 2 of 2 /s/two.SCR, next 1\n");
     EXPECT_EQ(result.errors, "Cannot open file " + winIniPath + ".\n");
     EXPECT_EQ(folder.read("murello.cfg"), "t\r\n1\r\nt\r\n");
+    EXPECT_EQ(folder.read("dozarn.cfg"), "tr\r\n1\r\n");
+    EXPECT_NE(folder.read("machine/c/WINDOWS/system.ini").find("SCRNSAVE.EXE=/s/two.SCR\r\n"), std::string::npos);
 
     std::filesystem::remove_all(folder.file("machine"));
     result = run({});
@@ -104,7 +108,8 @@ TEST_F(CycleCommandTest, TheCommandLine)
         std::string firstLine; // of the output, or of the errors for a usage error
     };
     for (const Case& c : {
-             Case { { "--help" }, 0, "Usage: zentrel-cycle [--dry-run] [--only MODULE[,MODULE]] [--program-dir DIR]" },
+             Case { { "--help" }, 0,
+                 "Usage: zentrel-cycle [--dry-run] [--only MODULE[,MODULE]] [--program-dir DIR] [--present]" },
              Case { { "--version" }, 0, "zentrel-cycle 2.0" },
              Case { { "--bogus" }, 2, "zentrel-cycle: unknown option '--bogus'" },
              Case { { "--only", "wallpaper,clock" }, 2, "zentrel-cycle: unknown module 'clock'" },

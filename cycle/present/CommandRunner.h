@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Runs a desktop's command-line tool and waits for it; tests record the commands instead.
+class CommandRunner {
+public:
+    struct Result {
+        bool started = false; // false: the program is not there or could not be run
+        int exitCode = 0;
+        std::string output; // standard output
+    };
+    virtual ~CommandRunner() = default;
+    virtual Result run(const std::string& program, const std::vector<std::string>& arguments) = 0;
+};

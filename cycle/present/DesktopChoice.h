@@ -1,0 +1,22 @@
+#pragma once
+
+#include "cycle/present/PlasmaBackground.h"
+
+#include <memory>
+#include <string>
+
+class CommandRunner;
+class DesktopBackground;
+
+// What the session's environment says about the desktop it runs.
+struct SessionEnvironment {
+    std::string currentDesktop; // XDG_CURRENT_DESKTOP: names separated by ":"
+    std::string display; // DISPLAY
+
+    static SessionEnvironment fromProcess();
+};
+
+// The desktop's own means of setting its background: the desktop named in XDG_CURRENT_DESKTOP,
+// else the root window of the X display. Null when there is neither.
+std::unique_ptr<DesktopBackground> chooseDesktopBackground(
+    const SessionEnvironment& session, std::shared_ptr<CommandRunner> runner, PlasmaBackground::Evaluate evaluate = {});
