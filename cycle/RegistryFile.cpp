@@ -1,10 +1,50 @@
 #include "cycle/RegistryFile.h"
 
-#include "cycle/AtomicFile.h"
+#include "cycle/AtomicFileWriter.h"
 #include "cycle/Exception.h"
 #include "cycle/FileBytes.h"
+#include "cycle/FileDescriptor.h"
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+
+namespace {
+
+// Another program's edits that keep landing between the check and the rename make the set fail
+// rather than be lost.
+constexpr int writeAttempts = 20;
+
+// An advisory lock on the store for as long as it lives. Every write replaces the file, so a lock
+// taken on a file that has meanwhile been replaced is let go and taken again on the new one; a
+// file system without locks leaves the store unlocked.
+class StoreLock {
+public:
+    explicit StoreLock(const std::string& path)
+    {
+        for (;;) {
+            FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+            if (!file.isOpen())
+                return;
+            int locked = 0;
+            while ((locked = ::flock(file.get(), LOCK_EX)) != 0 && errno == EINTR) { }
+            struct stat held {
+            }, named {};
+            if (locked != 0
+                || (::fstat(file.get(), &held) == 0 && ::stat(path.c_str(), &named) == 0 && held.st_dev == named.st_dev
+                    && held.st_ino == named.st_ino)) {
+                m_file = std::move(file);
+                return;
+            }
+        }
+    }
+
+private:
+    FileDescriptor m_file;
+};
+
+} // namespace
 
 class RegistryFile::Key : public RegistryKey {
 public:
@@ -47,7 +87,23 @@ std::optional<RegistryFile::Stamp> RegistryFile::stampOnDisk() const
         return std::nullopt;
     return Stamp { static_cast<unsigned long long>(status.st_dev), static_cast<unsigned long long>(status.st_ino),
         static_cast<unsigned long long>(status.st_size), static_cast<long long>(status.st_mtim.tv_sec),
-        static_cast<long long>(status.st_mtim.tv_nsec) };
+        static_cast<long long>(status.st_mtim.tv_nsec), static_cast<long long>(status.st_ctim.tv_sec),
+        static_cast<long long>(status.st_ctim.tv_nsec) };
+}
+
+// The times on disk move in steps of a few milliseconds, so an edit of the same size can keep the
+// stamp; the bytes tell.
+bool RegistryFile::changedOnDisk() const
+{
+    std::string bytes;
+    return stampOnDisk() != m_stamp || !readFileBytes(m_path, bytes) || bytes != m_bytes;
+}
+
+void RegistryFile::forgetDocument()
+{
+    m_document.reset();
+    m_stamp.reset();
+    m_bytes.clear();
 }
 
 RegistryDocument& RegistryFile::document()
@@ -57,31 +113,50 @@ RegistryDocument& RegistryFile::document()
         return *m_document;
 
     // Forget the old contents first: if the new ones can't be read, nothing may be written.
-    m_document.reset();
-    m_stamp.reset();
+    forgetDocument();
     std::string bytes;
     if (!stamp || !readFileBytes(m_path, bytes))
         throw Exception(formatMessage("Cannot open file %s", m_path));
     m_document.emplace(bytes, m_path);
     m_stamp = stamp;
+    m_bytes = std::move(bytes);
     return *m_document;
 }
 
 bool RegistryFile::setString(
     RegistryRoot root, const std::string& keyPath, std::string_view name, std::string_view text)
 {
-    RegistryDocument& current = document();
-    // A key deleted by hand since it was opened can't take values, as on Windows.
-    if (!current.hasKey(root, keyPath) || !current.setString(root, keyPath, name, text))
-        return false;
+    StoreLock lock(m_path);
+    for (int attempt = 0; attempt < writeAttempts; ++attempt) {
+        RegistryDocument& current = document();
+        // A key deleted by hand since it was opened can't take values, as on Windows.
+        if (!current.hasKey(root, keyPath) || !current.setString(root, keyPath, name, text))
+            return false;
+        Written written = writeDocument();
+        if (written == Written::Whole)
+            return true;
+        // Memory now holds a value the file lacks: read the file again before any other use.
+        forgetDocument();
+        if (written == Written::Not)
+            return false;
+    }
+    return false;
+}
+
+RegistryFile::Written RegistryFile::writeDocument()
+{
+    std::string text = m_document->text();
     try {
-        writeFileAtomically(m_path, current.text());
+        AtomicFileWriter file(m_path);
+        file.write(text);
+        file.sync();
+        if (changedOnDisk())
+            return Written::Overtaken;
+        file.commit();
     } catch (const Exception&) {
-        // Memory now holds a value the file lacks; read the file again at the next use.
-        m_document.reset();
-        m_stamp.reset();
-        return false;
+        return Written::Not;
     }
     m_stamp = stampOnDisk();
-    return true;
+    m_bytes = std::move(text);
+    return Written::Whole;
 }

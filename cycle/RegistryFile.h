@@ -9,8 +9,10 @@
 // The registry kept in a REGEDIT4 text file. The file is parsed once and held in memory; it is
 // parsed again only when it has changed on disk, so values edited by hand while the program runs
 // are seen and never overwritten with stale ones. Every value set is written through at once,
-// atomically. A store that is missing, unreadable or damaged makes every openKey throw a message
-// naming the file (and the damaged line), and nothing is ever written over it.
+// atomically, under an advisory lock on the store that other writers taking it wait for; a file
+// that changed while the new one was being written is read again and the value set into it
+// before it is replaced. A store that is missing, unreadable or damaged makes every openKey throw
+// a message naming the file (and the damaged line), and nothing is ever written over it.
 class RegistryFile : public Registry {
 public:
     explicit RegistryFile(std::string path);
@@ -27,14 +29,21 @@ private:
     struct Stamp {
         unsigned long long device = 0, inode = 0, size = 0;
         long long modifiedSeconds = 0, modifiedNanoseconds = 0;
+        long long changedSeconds = 0, changedNanoseconds = 0;
         bool operator==(const Stamp&) const = default;
     };
 
     RegistryDocument& document();
+    void forgetDocument();
     std::optional<Stamp> stampOnDisk() const;
+    bool changedOnDisk() const;
+    // Overtaken: the file changed on disk while the new one was being written, and stays as it is.
+    enum class Written { Whole, Overtaken, Not };
+    Written writeDocument();
     bool setString(RegistryRoot root, const std::string& keyPath, std::string_view name, std::string_view text);
 
     std::string m_path;
     std::optional<RegistryDocument> m_document;
     std::optional<Stamp> m_stamp;
+    std::string m_bytes; // the file as it was when parsed or last written
 };

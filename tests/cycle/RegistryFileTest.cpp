@@ -3,8 +3,12 @@
 #include "cycle/Exception.h"
 #include "cycle/TemporaryFolder.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <random>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -165,6 +169,69 @@ TEST(RegistryFile, SeesChangesMadeOnDiskAndDoesNotUndoThem)
     EXPECT_NE(store.text().find("/mnt/win98/WINDOWS"), std::string::npos);
     EXPECT_NE(store.text().find("\"ScreenSaveActive\"=\"1\""), std::string::npos);
     EXPECT_NE(store.text().find("; a longer file"), std::string::npos);
+}
+
+TEST(RegistryFile, AnEditOfTheSameSizeThatKeptTheModificationTimeIsNotUndone)
+{
+    Store store(sample);
+    RegistryFile registry(store.path);
+    auto desktop = registry.openKey(RegistryRoot::CurrentUser, desktopPath);
+    ASSERT_TRUE(desktop);
+    struct stat before { };
+    ASSERT_EQ(::stat(store.path.c_str(), &before), 0);
+
+    // Written in place, as an editor may, and given its old time back, as a copy tool may.
+    const std::string hand = "(Nine)";
+    int fd = ::open(store.path.c_str(), O_WRONLY);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::pwrite(fd, hand.data(), hand.size(), static_cast<off_t>(sample.find("(None)"))), 6);
+    ::close(fd);
+    const timespec times[2] = { before.st_atim, before.st_mtim };
+    ASSERT_EQ(::utimensat(AT_FDCWD, store.path.c_str(), times, 0), 0);
+
+    ASSERT_TRUE(desktop->setStringValue("ScreenSaveActive", "1"));
+
+    EXPECT_NE(store.text().find("\"Wallpaper\"=\"(Nine)\""), std::string::npos);
+    EXPECT_NE(store.text().find("\"ScreenSaveActive\"=\"1\""), std::string::npos);
+}
+
+// Each writer reads the store, sets its value and replaces the file; without taking turns, one
+// would replace the file with a copy that lacks the other's latest value.
+TEST(RegistryFile, WritersInTwoProcessesLoseNoValue)
+{
+    Store store(sample);
+    constexpr int valuesEach = 60;
+    auto writeValues = [&](char writer) {
+        RegistryFile registry(store.path);
+        auto desktop = registry.openKey(RegistryRoot::CurrentUser, desktopPath);
+        int failed = 0;
+        for (int i = 0; i < valuesEach; ++i)
+            failed += desktop && desktop->setStringValue(writer + std::to_string(i), "x") ? 0 : 1;
+        return failed;
+    };
+    pid_t writers[2];
+    for (int which = 0; which < 2; ++which) {
+        writers[which] = ::fork();
+        if (writers[which] == 0)
+            ::_exit(std::min(writeValues(static_cast<char>('A' + which)), 100));
+    }
+    for (pid_t writer : writers) {
+        int status = -1;
+        ASSERT_EQ(::waitpid(writer, &status, 0), writer);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "values that could not be set";
+    }
+
+    RegistryFile registry(store.path);
+    std::vector<std::string> lost;
+    for (char writer : { 'A', 'B' }) {
+        for (int i = 0; i < valuesEach; ++i) {
+            std::string name = writer + std::to_string(i);
+            if (query(registry, RegistryRoot::CurrentUser, desktopPath, name).text != "x")
+                lost.push_back(name);
+        }
+    }
+    EXPECT_TRUE(lost.empty()) << lost.size() << " values lost, the first " << lost.front();
+    EXPECT_EQ(store.folder.entryCount(), 1u);
 }
 
 TEST(RegistryFile, ADamagedStoreNamesFileAndLineAndIsNeverOverwritten)
