@@ -21,6 +21,26 @@ void convert(const std::string& input, const std::string& output)
         throw Exception(formatMessage("Cannot convert %s: it holds no picture", input));
 }
 
+// A terminal shows a message's line break as a new line, whose second half alone says nothing; so
+// each break, with the spaces around it, becomes one space.
+std::string oneLine(const std::string& message)
+{
+    std::string line;
+    for (std::size_t at = 0; at < message.size(); ++at) {
+        if (message[at] != '\r' && message[at] != '\n') {
+            line += message[at];
+            continue;
+        }
+        while (!line.empty() && line.back() == ' ')
+            line.pop_back();
+        while (
+            at + 1 < message.size() && (message[at + 1] == '\r' || message[at + 1] == '\n' || message[at + 1] == ' '))
+            ++at;
+        line += ' ';
+    }
+    return line;
+}
+
 } // namespace
 
 int runConvertCommand(int argc, const char* const* argv, std::ostream& errors)
@@ -36,7 +56,7 @@ int runConvertCommand(int argc, const char* const* argv, std::ostream& errors)
         errors << "Out of memory.\n";
     } catch (const std::exception& error) {
         // The error box's text: the message and a full stop, always.
-        errors << error.what() << ".\n";
+        errors << oneLine(error.what()) << ".\n";
     }
     return 1;
 }

@@ -13,4 +13,19 @@ public:
             + std::to_string(requested) + " bytes")
     {
     }
+
+    // The images of one file would together take more than `limit` bytes: memory may well be there,
+    // so the user is told the file's limit rather than of a failed allocation.
+    static ENotEnoughMemory beyondLimit(int width, int height, std::size_t total, std::size_t limit)
+    {
+        return ENotEnoughMemory("GIF file too large: its images may take " + std::to_string(limit >> 20)
+            + " MB together\r\n an image of " + std::to_string(width) + " x " + std::to_string(height)
+            + " pixels would bring them to " + std::to_string(total) + " bytes");
+    }
+
+private:
+    explicit ENotEnoughMemory(const std::string& message)
+        : Exception(message)
+    {
+    }
 };

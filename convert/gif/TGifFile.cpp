@@ -179,7 +179,7 @@ void TGifFile::ReadExtension(TGifReader& reader)
 void TGifFile::ReadImage(TGifReader& reader)
 {
     auto image = std::make_unique<TGifSubImage>(globalColorTable_.Count);
-    image->ReadFrom(reader, *progress_, MaxPixelBytes - pixelBytes_);
+    image->ReadFrom(reader, *progress_, pixelBytes_, MaxPixelBytes);
     pixelBytes_ += image->Pixels().Columns() * image->Pixels().Rows();
     images_.push_back(std::move(image));
 }

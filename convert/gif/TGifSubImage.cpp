@@ -17,7 +17,8 @@ TGifSubImage::TGifSubImage(int colorCount)
     localColorTable_.InitDefault(colorCount);
 }
 
-void TGifSubImage::ReadFrom(TGifReader& reader, TGifProgress& progress, std::size_t pixelBudget)
+void TGifSubImage::ReadFrom(
+    TGifReader& reader, TGifProgress& progress, std::size_t pixelBytesTaken, std::size_t pixelByteLimit)
 {
     ReadDescriptor(reader);
     if (HasLocalColorTable()) {
@@ -25,8 +26,8 @@ void TGifSubImage::ReadFrom(TGifReader& reader, TGifProgress& progress, std::siz
         reader.Read(&localColorTable_.Entries[0][0], std::size_t(localColorTable_.Count) * 3);
     }
     const std::size_t pixelBytes = std::size_t(width_) * height_;
-    if (pixelBytes > pixelBudget)
-        throw ENotEnoughMemory(pixelBytes);
+    if (pixelBytes > pixelByteLimit - std::min(pixelBytesTaken, pixelByteLimit))
+        throw ENotEnoughMemory::beyondLimit(width_, height_, pixelBytesTaken + pixelBytes, pixelByteLimit);
     pixels_ = TByteArray2D(width_, height_);
     codeSize_ = reader.ReadByte();
     ReadDataBlocks(reader);

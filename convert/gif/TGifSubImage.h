@@ -16,9 +16,10 @@ public:
     // The count is the file's global table count; only 2, 16 and 256 are accepted.
     explicit TGifSubImage(int colorCount);
 
-    // Reads the image that follows an already consumed "," and decodes it. `pixelBudget` is how many
-    // bytes the pixel matrix may take; a larger one ends with ENotEnoughMemory.
-    void ReadFrom(TGifReader& reader, TGifProgress& progress, std::size_t pixelBudget);
+    // Reads the image that follows an already consumed "," and decodes it. The file's earlier images
+    // hold `pixelBytesTaken` bytes of pixels; when this one would bring them above `pixelByteLimit`
+    // the read ends with ENotEnoughMemory.
+    void ReadFrom(TGifReader& reader, TGifProgress& progress, std::size_t pixelBytesTaken, std::size_t pixelByteLimit);
     void Decode(TGifProgress& progress);
 
     int Left() const { return left_; }

@@ -146,11 +146,15 @@ TEST_F(ConverterWindow, ADamagedFileIsReportedAndThePreviousPictureStaysInTheFul
     std::vector<unsigned char> jpeg = makeJpeg({});
     std::vector<unsigned char> badVersion = twoPixelGif();
     badVersion[4] = '8';
+    std::vector<unsigned char> strayByte = twoPixelGif();
+    strayByte.back() = 0;
+    strayByte.push_back(';');
     const std::pair<std::string, std::string> cases[] = {
         { file("cut.jpg", { jpeg.begin(), jpeg.begin() + static_cast<long>(jpeg.size() / 2) }),
             "Premature end of JPEG file." },
         { folder.file("missing.jpg"), "Cannot open file " + folder.file("missing.jpg") + "." },
         { file("old.gif", badVersion), "Gif Version must be 87a or 89a." },
+        { file("stray.gif", strayByte), "Unrecognized block.\r\nCode = $00." }, // the box keeps its two lines
     };
     for (const auto& [path, message] : cases) {
         shown.clear();

@@ -91,6 +91,11 @@ TEST_F(ConvertCommandTest, failuresPrintTheErrorBoxTextAndLeaveNoOutput)
     };
     std::string missing = folder.file("missing.jpg");
     std::string text = file("notes.txt", { 'h', 'i' });
+    std::vector<unsigned char> strayByte = twoPixelGif();
+    strayByte.back() = 0;
+    strayByte.push_back(';');
+    const Bytes noData = CodeWriter(2).End().Data();
+    const Bytes huge = GifBuilder().Header().Screen(0x80).Colors(2).Image(65535, 65535, 0, 2, noData).Trailer().Data();
     for (const Case& c :
         {
             Case { file("cut.jpg", { jpeg.begin(), jpeg.begin() + 300 }), "Premature end of JPEG file." },
@@ -98,11 +103,16 @@ TEST_F(ConvertCommandTest, failuresPrintTheErrorBoxTextAndLeaveNoOutput)
             Case { missing, "Cannot open file " + missing + "." },
             Case { file("empty.gif", gifWithoutImage()), "List index out of bounds." },
             Case { text, "Cannot convert " + text + ": only .jpg, .jpeg and .gif pictures are read." },
+            // Messages with a line break come out on one line.
+            Case { file("stray.gif", strayByte), "Unrecognized block. Code = $00." },
+            Case { file("huge.gif", huge),
+                "GIF file too large: its images may take 1024 MB together an image of 65535 x 65535 pixels would "
+                "bring them to 4294836225 bytes." },
         }) {
         std::string output = folder.file("out.bmp");
         Outcome result = run(shellQuoted(c.input) + " " + shellQuoted(output));
         EXPECT_EQ(result.exitCode, 1) << c.input;
-        EXPECT_EQ(result.lastLine(), c.message);
+        EXPECT_EQ(result.errors, c.message + "\n");
         EXPECT_FALSE(std::filesystem::exists(output)) << c.input;
     }
 }

@@ -271,20 +271,20 @@ TEST(TGifFile, PixelsFewerThanTheImageLeaveZeroRows)
     EXPECT_EQ(rowOf(file.GetImage(1), 3), (Bytes { 0, 0 }));
 }
 
-TEST(TGifFile, PicturesTooLargeToHoldEndWithTheMemoryMessage)
+TEST(TGifFile, PicturesBeyondTheFileLimitNameTheLimitNotAFailedAllocation)
 {
     const Bytes empty = CodeWriter(2).End().Data();
     const Bytes huge = GifBuilder().Header().Screen(0x80).Colors(2).Image(65535, 65535, 0, 2, empty).Trailer().Data();
     EXPECT_EQ(loadFailure(huge),
-        "error in TBigByteArray.create: Not enough contiguous memory available\r\n requested memory block: 4294836225 "
-        "bytes");
+        "GIF file too large: its images may take 1024 MB together\r\n an image of 65535 x 65535 pixels would bring "
+        "them to 4294836225 bytes");
 
-    // Each frame alone would fit; together they would not.
+    // Each frame alone would fit; the fifth brings them above the limit.
     GifBuilder frames;
     frames.Header().Screen(0x80).Colors(2);
     for (int i = 0; i < 8; ++i)
         frames.Image(16384, 16384, 0, 2, empty);
     EXPECT_EQ(loadFailure(frames.Trailer().Data()),
-        "error in TBigByteArray.create: Not enough contiguous memory available\r\n requested memory block: 268435456 "
-        "bytes");
+        "GIF file too large: its images may take 1024 MB together\r\n an image of 16384 x 16384 pixels would bring "
+        "them to 1342177280 bytes");
 }
