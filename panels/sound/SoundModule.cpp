@@ -1,5 +1,7 @@
 #include "panels/sound/SoundModule.h"
 
+#include "panels/sound/SoundApply.h"
+
 ModuleParameters soundModule()
 {
     ModuleParameters module;
@@ -14,5 +16,13 @@ ModuleParameters soundModule()
     module.save.settingsWrittenAfterApply = false;
     module.save.settingsWrittenAtEnd = true;
     module.save.zeroFieldTextReplaced = true;
+    return module;
+}
+
+ModuleParameters soundModule(std::shared_ptr<SoundApply> apply)
+{
+    ModuleParameters module = soundModule();
+    module.apply.at(StartupSounds) = SoundApply::hooks(apply, SoundEvent::SystemStart);
+    module.apply.at(ShutdownSounds) = SoundApply::hooks(std::move(apply), SoundEvent::SystemExit);
     return module;
 }

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -42,7 +43,7 @@ public:
     }
 
     std::map<std::pair<RegistryRoot, std::string>, Values> keys;
-    std::string refused;
+    std::optional<std::string> refused; // a value of this name can't be set; the empty name is the default value
 
 private:
     class Key : public RegistryKey {
