@@ -1,18 +1,110 @@
 #include "panels/theme/Tthemeform.h"
 
+#include "cycle/PosixSystem.h"
 #include "panels/theme/ThemeModule.h"
+#include "panels/theme/ThemeShell.h"
 #include "panels/theme/TthemeformGeometry.h"
 #include "shell/TWindowSet.h"
 #include "shell/confirm/Tcancelform5.h"
 #include "shell/help/Tthemehelp.h"
+#include "shell/skin/TErrorBox.h"
+#include "shell/skin/TFileDialog.h"
+
+#include <QCheckBox>
+#include <QListView>
 
 Tthemeform::Tthemeform(TWindowSet& windows)
-    : TModulePanel(TthemeformGeometry, windows, themeModule(), { { "list", "enable", "ran", "next" } })
+    : Tthemeform(windows, makeThemeShell(std::make_shared<PosixSystem>(), windows.programDirectory(), {}))
 {
+}
+
+Tthemeform::Tthemeform(TWindowSet& windows, std::shared_ptr<System> shell)
+    : TModulePanel(TthemeformGeometry, windows, themeModule(shell), { { "list", "enable", "ran", "next" } })
+    , shell_(std::move(shell))
+{
+    QListView* list = listBox("list");
+    connect(list, &QListView::doubleClicked, this, guarded([this] { listDblClick(); }));
+    onClick("enable", [this] { enableClick(); });
+    onClick("ran", [this] { ranClick(); });
+    onClick("BitBtn1", [this] { BitBtn1Click(); });
+    onClick("BitBtn2", [this] { BitBtn2Click(); });
+    onClick("BitBtn3", [this] { BitBtn3Click(); });
+    onClick("BitBtn4", [this] { BitBtn4Click(); });
     onClick("BitBtn5", [this] { BitBtn5Click(); });
     onClick("BitBtn6", [this] { BitBtn6Click(); });
+    onClick("BitBtn7", [this] { BitBtn7Click(); });
     onClick("BitBtn8", [this] { BitBtn8Click(); });
     onSystemClose([this] { BitBtn8Click(); });
+}
+
+CycleModule::Row Tthemeform::selectedRow() const
+{
+    QModelIndexList rows = listBox("list")->selectionModel()->selectedRows();
+    if (rows.isEmpty())
+        return std::nullopt;
+    return static_cast<std::size_t>(rows.front().row());
+}
+
+void Tthemeform::selectRow(CycleModule::Row row)
+{
+    QListView* list = listBox("list");
+    if (row)
+        list->selectionModel()->setCurrentIndex(
+            list->model()->index(static_cast<int>(*row), 0), QItemSelectionModel::ClearAndSelect);
+    else
+        list->selectionModel()->clearSelection();
+}
+
+CycleModule::FileNames Tthemeform::chooseThemes()
+{
+    return TFileDialog::openFiles(this, "Theme Files|*.theme");
+}
+
+void Tthemeform::listDblClick()
+{
+    model().chooseNext(selectedRow());
+    showModel();
+}
+
+void Tthemeform::enableClick()
+{
+    model().setEnabled(checkBox("enable")->isChecked());
+}
+
+void Tthemeform::ranClick()
+{
+    model().setRandom(checkBox("ran")->isChecked());
+}
+
+void Tthemeform::BitBtn1Click()
+{
+    model().add(chooseThemes());
+}
+
+void Tthemeform::BitBtn2Click()
+{
+    CycleModule::FileNames files = chooseThemes();
+    selectRow(model().insert(files, selectedRow()));
+}
+
+void Tthemeform::BitBtn3Click()
+{
+    CycleModule::Row selected = selectedRow();
+    // The entry is gone even when the next field then fails to read as a number.
+    selectRow(std::nullopt);
+    try {
+        model().remove(selected);
+    } catch (...) {
+        showModel();
+        throw;
+    }
+    showModel();
+}
+
+void Tthemeform::BitBtn4Click()
+{
+    model().save();
+    leave();
 }
 
 void Tthemeform::BitBtn5Click()
@@ -23,6 +115,11 @@ void Tthemeform::BitBtn5Click()
 void Tthemeform::BitBtn6Click()
 {
     windows_.themehelp().showWindow();
+}
+
+void Tthemeform::BitBtn7Click()
+{
+    openSelectedTheme(*shell_, model().list(), selectedRow());
 }
 
 void Tthemeform::BitBtn8Click()
