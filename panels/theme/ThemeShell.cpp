@@ -1,9 +1,24 @@
 #include "panels/theme/ThemeShell.h"
 
+#include "cycle/LineFiles.h"
+#include "cycle/RegistryFile.h"
+#include "cycle/StandInMachine.h"
 #include "cycle/System.h"
+#include "panels/theme/BuiltInThemeShell.h"
+#include "panels/theme/ThemeApplier.h"
 
+#ifdef _WIN32
 std::shared_ptr<System> makeThemeShell(
     std::shared_ptr<System> platform, const std::string&, std::function<void(const std::string&)>)
 {
     return platform;
 }
+#else
+std::shared_ptr<System> makeThemeShell(
+    std::shared_ptr<System> platform, const std::string& programDirectory, std::function<void(const std::string&)> show)
+{
+    auto registry = std::make_shared<RegistryFile>(StandInMachine(programDirectory).registryPath());
+    auto applier = std::make_shared<ThemeApplier>(registry, std::make_shared<LineFiles>(), platform);
+    return std::make_shared<BuiltInThemeShell>(std::move(platform), std::move(applier), std::move(show));
+}
+#endif

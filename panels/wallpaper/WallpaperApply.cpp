@@ -15,6 +15,18 @@ constexpr const char* winIniName = "/win.ini";
 
 constexpr const char* desktopKey = "\\Control Panel\\Desktop";
 
+RegistryStrings desktopValues(const std::string& path, const std::string& flag)
+{
+    RegistryStrings values;
+    if (!path.empty())
+        values.emplace_back("Wallpaper", path);
+    if (flag == "t")
+        values.emplace_back("TileWallpaper", "1");
+    else if (flag == "f")
+        values.emplace_back("TileWallpaper", "0");
+    return values;
+}
+
 } // namespace
 
 WallpaperApply::WallpaperApply(std::shared_ptr<Registry> registry, std::shared_ptr<LineFiles> files)
@@ -51,12 +63,19 @@ void WallpaperApply::writeWinIni(const AppliedEntry& entry)
 
 void WallpaperApply::setDesktopValues(const AppliedEntry& entry)
 {
-    RegistryStrings values;
-    if (!entry.path.empty())
-        values.emplace_back("Wallpaper", entry.path);
-    if (entry.flag == "t")
-        values.emplace_back("TileWallpaper", "1");
-    else if (entry.flag == "f")
-        values.emplace_back("TileWallpaper", "0");
-    writeRegistryStrings(*m_registry, desktopKey, values);
+    writeRegistryStrings(*m_registry, desktopKey, desktopValues(entry.path, entry.flag));
+}
+
+void WallpaperApply::applyGiven(const std::optional<std::string>& path, const std::optional<std::string>& flag)
+{
+    if (!path && !flag)
+        return;
+    readWinIni();
+    WinIniWallpaper lines(m_winIni);
+    if (path)
+        lines.setWallpaper(*path);
+    if (flag)
+        lines.setTiling(*flag);
+    m_files->write(m_winIniPath, m_winIni);
+    writeRegistryStrings(*m_registry, desktopKey, desktopValues(path.value_or(""), flag.value_or("")));
 }

@@ -4,6 +4,7 @@
 #include "cycle/ModuleParameters.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 class LineFiles;
@@ -28,6 +29,10 @@ public:
     // Sets the registry values the entry has text for: no "Wallpaper" for an empty path, no
     // "TileWallpaper" for a flag other than "t" or "f". Nothing when the key is missing.
     void setDesktopValues(const AppliedEntry& entry);
+
+    // Sets only what is given, in win.ini and then in the registry, leaving the other line and
+    // value as they are: a desktop theme may name a wallpaper without its tiling, or the reverse.
+    void applyGiven(const std::optional<std::string>& path, const std::optional<std::string>& flag);
 
     const std::string& winIniPath() const { return m_winIniPath; }
     const LineList& winIni() const { return m_winIni; }

@@ -1,0 +1,34 @@
+#include "panels/theme/BuiltInThemeShell.h"
+
+#include "panels/theme/ThemeApplier.h"
+#include "panels/theme/ThemeFile.h"
+#include "panels/theme/ThemeModule.h"
+
+BuiltInThemeShell::BuiltInThemeShell(std::shared_ptr<System> platform, std::shared_ptr<ThemeApplier> applier,
+    std::function<void(const std::string&)> show)
+    : m_platform(std::move(platform))
+    , m_applier(std::move(applier))
+    , m_show(std::move(show))
+{
+}
+
+bool BuiltInThemeShell::isThemeFile(const std::string& path)
+{
+    std::size_t nameStart = path.find_last_of("/\\:");
+    std::string name = foldedName(nameStart == std::string::npos ? path : path.substr(nameStart + 1));
+    return name.size() > 6 && name.ends_with(".THEME");
+}
+
+// Like the shell's, these verbs report nothing back: the caller goes on whatever happened.
+void BuiltInThemeShell::shellExecute(const std::string& verb, const std::string& target)
+{
+    bool theme = isThemeFile(target);
+    if (verb == themeApplyVerb) {
+        if (theme)
+            m_applier->apply(target);
+    } else if (verb == themeOpenVerb && theme && m_show) {
+        m_show(target);
+    } else {
+        m_platform->shellExecute(verb, target);
+    }
+}

@@ -1,0 +1,79 @@
+#include "panels/theme/ThemeApplier.h"
+
+#include "cycle/Exception.h"
+#include "cycle/LineFiles.h"
+#include "cycle/RegistryServices.h"
+#include "cycle/System.h"
+#include "panels/theme/ThemeFile.h"
+#include "panels/theme/ThemeVariables.h"
+#include "panels/wallpaper/WallpaperApply.h"
+
+#include <functional>
+
+namespace {
+
+constexpr const char* coloursKey = "\\Control Panel\\Colors";
+
+void attempt(const std::function<void()>& step, std::vector<std::string>& failures)
+{
+    try {
+        step();
+    } catch (const std::exception& error) {
+        failures.emplace_back(error.what());
+    }
+}
+
+} // namespace
+
+ThemeApplier::ThemeApplier(
+    std::shared_ptr<Registry> registry, std::shared_ptr<LineFiles> files, std::shared_ptr<System> system)
+    : m_registry(std::move(registry))
+    , m_files(std::move(files))
+    , m_system(std::move(system))
+{
+}
+
+ThemeSettings ThemeApplier::read(const std::string& themePath) const
+{
+    LineList lines;
+    m_files->read(themePath, lines);
+    // A theme is read even where the Windows directory can't be found; %WinDir% then expands to
+    // nothing.
+    std::string windows;
+    try {
+        windows = windowsDirectory(*m_registry);
+    } catch (const Exception&) {
+    }
+    return ThemeSettings::of(ThemeFile(lines), ThemeVariables(windows, themePath));
+}
+
+std::vector<std::string> ThemeApplier::apply(const std::string& themePath) const
+{
+    std::vector<std::string> failures;
+    ThemeSettings settings;
+    try {
+        settings = read(themePath);
+    } catch (const std::exception& error) {
+        return { error.what() };
+    }
+    attempt([&] { applyWallpaper(settings); }, failures);
+    applySounds(settings, failures);
+    attempt([&] { applyColours(settings); }, failures);
+    return failures;
+}
+
+void ThemeApplier::applyWallpaper(const ThemeSettings& settings) const
+{
+    WallpaperApply(m_registry, m_files).applyGiven(settings.wallpaper, settings.tilingFlag);
+}
+
+void ThemeApplier::applySounds(const ThemeSettings& settings, std::vector<std::string>& failures) const
+{
+    for (const auto& [key, wave] : settings.sounds)
+        attempt([&] { writeRegistryStrings(*m_registry, key, { { "", wave } }); }, failures);
+}
+
+void ThemeApplier::applyColours(const ThemeSettings& settings) const
+{
+    writeRegistryStrings(*m_registry, coloursKey, settings.colours);
+}

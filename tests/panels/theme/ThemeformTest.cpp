@@ -1,0 +1,92 @@
+#include "cycle/StandInMachine.h"
+#include "cycle/TemporaryFolder.h"
+#include "panels/theme/Tthemeform.h"
+#include "shell/TWindowSet.h"
+#include "shell/Tthemainform.h"
+#include "shell/skin/TBitmapButton.h"
+#include "shell/skin/TErrorBox.h"
+#include "shell/skin/TFileDialog.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListView>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+// The whole program on a temporary folder with its stand-in machine; the file dialog hands over
+// `chosen`.
+class Themeform : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        TErrorBox::setTestHook([this](const std::string& text) { shown.push_back(text); });
+        TFileDialog::setTestHook([this](const TFileDialogRequest& request) {
+            requests.push_back(request.filter);
+            return chosen;
+        });
+        StandInMachine(folder.path()).ensureExists();
+        windows = std::make_unique<TWindowSet>(folder.path());
+        windows->themainform().button("BitBtn5")->click();
+        ASSERT_TRUE(panel().isVisible());
+    }
+    void TearDown() override
+    {
+        windows.reset();
+        TErrorBox::setTestHook({});
+        TFileDialog::setTestHook({});
+    }
+
+    Tthemeform& panel() { return windows->themeform(); }
+    QListView* list() { return panel().listBox("list"); }
+    std::string row(int at) { return list()->model()->index(at, 0).data().toString().toStdString(); }
+    void select(int at)
+    {
+        list()->selectionModel()->setCurrentIndex(list()->model()->index(at, 0), QItemSelectionModel::ClearAndSelect);
+    }
+    void doubleClickRow(int at)
+    {
+        QRect place = list()->visualRect(list()->model()->index(at, 0));
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, place.center());
+        QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, place.center());
+    }
+    std::string theme(const std::string& name, const std::string& colour)
+    {
+        folder.write(name, "[Control Panel\\Colors]\r\nBackground=" + colour + "\r\n");
+        return folder.file(name);
+    }
+
+    TemporaryFolder folder;
+    std::unique_ptr<TWindowSet> windows;
+    Names shown, requests, chosen;
+};
+
+} // namespace
+
+TEST_F(Themeform, EditsTheListAndSaveAppliesTheThemeAtTheNextPosition)
+{
+    std::string a = theme("a.theme", "1 1 1"), b = theme("b.theme", "2 2 2"), c = theme("c.theme", "3 3 3");
+    chosen = { a, b };
+    panel().button("BitBtn1")->click();
+    ASSERT_EQ(requests, Names { "Theme Files|*.theme" });
+    chosen = { c };
+    panel().button("BitBtn2")->click(); // nothing selected: appended
+    EXPECT_EQ((Names { row(0), row(1), row(2) }), (Names { b, a, c }));
+
+    select(1);
+    panel().button("BitBtn3")->click();
+    EXPECT_EQ(list()->model()->rowCount(), 2);
+    doubleClickRow(1);
+    EXPECT_EQ(panel().edit("next")->text(), "2");
+
+    panel().button("BitBtn4")->click();
+    EXPECT_FALSE(panel().isVisible());
+    EXPECT_EQ(folder.read("ambrel.dat"), b + "\r\n" + c + "\r\n");
+    EXPECT_EQ(folder.read("ambrel.cfg"), "t\r\n1\r\n");
+    EXPECT_NE(folder.read("machine/registry.reg").find("\"Background\"=\"3 3 3\""), std::string::npos);
+    EXPECT_TRUE(shown.empty()) << shown.front();
+}
