@@ -12,6 +12,17 @@ TErrorBox::Hook& hook()
     return instance;
 }
 
+void present(const char* title, const std::string& text)
+{
+    if (hook()) {
+        hook()(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(title), QString::fromLocal8Bit(text), QMessageBox::Ok,
+        QApplication::activeWindow());
+    box.exec();
+}
+
 } // namespace
 
 void TErrorBox::run(const std::function<void()>& handler)
@@ -28,14 +39,12 @@ void TErrorBox::run(const std::function<void()>& handler)
 void TErrorBox::show(const std::string& message)
 {
     // Always appended, even after a message that already ends in a full stop.
-    std::string text = message + ".";
-    if (hook()) {
-        hook()(text);
-        return;
-    }
-    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(applicationTitle), QString::fromLocal8Bit(text),
-        QMessageBox::Ok, QApplication::activeWindow());
-    box.exec();
+    present(applicationTitle, message + ".");
+}
+
+void TErrorBox::showError(const std::string& text)
+{
+    present("Error", text);
 }
 
 void TErrorBox::setTestHook(Hook hook_)

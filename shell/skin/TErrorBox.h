@@ -17,6 +17,9 @@ public:
     static void run(const std::function<void()>& handler);
     // Shows message + "." in a box titled with the application title, with a stop icon and OK.
     static void show(const std::string& message);
+    // Shows `text` as it stands in a box titled "Error", with the error icon and OK. The test hook
+    // receives it too.
+    static void showError(const std::string& text);
     // An empty hook brings the real box back.
     static void setTestHook(Hook hook);
 };
