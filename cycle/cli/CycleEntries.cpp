@@ -1,4 +1,6 @@
 #include "cycle/cli/CycleEntry.h"
+#include "panels/logo/LogoApply.h"
+#include "panels/logo/LogoModule.h"
 #include "panels/saver/SaverApply.h"
 #include "panels/saver/SaverModule.h"
 #include "panels/wallpaper/WallpaperApply.h"
@@ -40,9 +42,20 @@ CycleEntry saver()
     return entry;
 }
 
+CycleEntry logo()
+{
+    CycleEntry entry;
+    entry.name = "logo";
+    entry.lineNames = { "logo" };
+    entry.parameters = [](const CycleServices& services) {
+        return logoModule(std::make_shared<LogoApply>(services.registry, services.system));
+    };
+    return entry;
+}
+
 } // namespace
 
 std::vector<CycleEntry> cycleEntries()
 {
-    return { wallpaper(), saver() };
+    return { wallpaper(), saver(), logo() };
 }

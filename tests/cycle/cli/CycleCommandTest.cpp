@@ -6,6 +6,7 @@
 #include "cycle/TemporaryFolder.h"
 #include "cycle/cli/RunLock.h"
 
+#include <QImage>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -68,7 +69,7 @@ TEST_F(CycleCommandTest, ADryRunSaysWhatWouldBeAppliedAndWritesNothing)
 
 TEST_F(CycleCommandTest, QuietListsAreOneLineEach)
 {
-    EXPECT_EQ(run({}).out, "wallpaper: empty list\nscreen saver: empty list\n");
+    EXPECT_EQ(run({}).out, "wallpaper: empty list\nscreen saver: empty list\nlogo: empty list\n");
     folder.write("murello.dat", "/a.bmp\r\n");
     folder.write("murello.cfg", "f\r\n1\r\nt\r\n");
     Outcome result = run({ "--only", "wallpaper" });
@@ -83,15 +84,32 @@ TEST_F(CycleCommandTest, AFailureIsTheErrorBoxTextAndTheOthersStillCycle)
     folder.write("murello.cfg", "t\r\n1\r\nt\r\n");
     folder.write("dozarn.dat", "/s/one.scr\r\n/s/two.SCR\r\n");
     folder.write("dozarn.cfg", "tr\r\n2\r\n");
+    QImage logo(320, 400, QImage::Format_Indexed8);
+    logo.setColorTable(QList<QRgb>(256, qRgb(1, 2, 3)));
+    logo.fill(7);
+    logo.save(QString::fromStdString(folder.file("logo.bmp")), "BMP");
+    folder.write("brisko.dat", folder.file("gone.bmp") + "\r\n" + folder.file("logo.bmp") + "\r\n");
+    folder.write("brisko.cfg", "t\r\n2\r\n");
     std::string winIniPath = folder.file("machine/c/WINDOWS/win.ini");
     std::filesystem::remove(winIniPath);
     Outcome result = run({});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.out, "wallpaper: failed\nscreen saver: applied 2 of 2 /s/two.SCR, next 1\n");
+    EXPECT_EQ(result.out,
+        "wallpaper: failed\nscreen saver: applied 2 of 2 /s/two.SCR, next 1\nlogo: applied 2 of 2 "
+            + folder.file("logo.bmp") + ", next 1\n");
     EXPECT_EQ(result.errors, "Cannot open file " + winIniPath + ".\n");
-    EXPECT_EQ(folder.read("murello.cfg"), "t\r\n1\r\nt\r\n");
-    EXPECT_EQ(folder.read("dozarn.cfg"), "tr\r\n1\r\n");
+    EXPECT_TRUE(std::filesystem::exists(folder.file("machine/c/logo.sys")));
+
     EXPECT_NE(folder.read("machine/c/WINDOWS/system.ini").find("SCRNSAVE.EXE=/s/two.SCR\r\n"), std::string::npos);
+
+    // The next run finds the logo's next entry gone: it fails alone and the logo file stays.
+    result = run({ "--only", "logo,saver" });
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "screen saver: applied 1 of 2 /s/one.scr, next 2\nlogo: failed\n");
+    EXPECT_EQ(result.errors, "Cannot open file " + folder.file("gone.bmp") + ".\n");
+    EXPECT_EQ(folder.read("brisko.cfg"), "t\r\n1\r\n");
+    EXPECT_TRUE(std::filesystem::exists(folder.file("machine/c/logo.sys")));
+    EXPECT_EQ(folder.read("murello.cfg"), "t\r\n1\r\nt\r\n");
 
     std::filesystem::remove_all(folder.file("machine"));
     result = run({});
