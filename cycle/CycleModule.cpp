@@ -74,16 +74,29 @@ void CycleModule::setRejectionNotice(std::function<void(const std::string&)> not
     m_rejectionNotice = std::move(notice);
 }
 
+// A file whose text a NUL ended with more after it shows what stands before the NUL, and is kept
+// from being saved over: the rest may be the user's entries, and it can't be told which part holds
+// the list that counts.
 void CycleModule::readIfPresent(
-    const std::string& path, const std::function<void()>& read, std::vector<std::string>& failures)
+    const std::string& path, const std::function<void(bool&)>& read, std::vector<std::string>& failures)
 {
     if (!m_files->exists(path))
         return;
+    bool textAfterNul = false;
     try {
-        read();
+        read(textAfterNul);
     } catch (const Exception& error) {
         failures.emplace_back(error.what());
-        m_unreadable.push_back(path);
+        m_refusals.push_back(formatMessage("Cannot open file %s", path));
+        return;
+    }
+    if (textAfterNul) {
+        failures.push_back(formatMessage(
+            "The file %s holds a NUL byte: the lines after it are not shown, and the file is not saved over "
+            "until the byte is removed",
+            path));
+        m_refusals.push_back(
+            formatMessage("The file %s holds a NUL byte and is not saved over until the byte is removed", path));
     }
 }
 
@@ -91,8 +104,8 @@ void CycleModule::readIfPresent(
 // replace the user's list with an empty one.
 void CycleModule::refuseToReplaceUnreadFiles() const
 {
-    if (!m_unreadable.empty())
-        throw Exception(formatMessage("Cannot open file %s", m_unreadable.front()));
+    if (!m_refusals.empty())
+        throw Exception(m_refusals.front());
 }
 
 bool CycleModule::settingsPassCountTest() const
@@ -104,17 +117,18 @@ bool CycleModule::settingsPassCountTest() const
 std::vector<std::string> CycleModule::load()
 {
     std::vector<std::string> failures;
-    m_unreadable.clear();
+    m_refusals.clear();
     for (std::size_t which = 0; which < m_lists.size(); ++which) {
         LineBlock entries;
         std::string path = listPath(which);
         readIfPresent(
-            path, [&] { m_files->readBlock(path, entries); }, failures);
+            path, [&](bool& textAfterNul) { m_files->readBlockUpToNul(path, entries, textAfterNul); }, failures);
         m_lists[which]->replaceAll(std::move(entries));
     }
     LineBlock settings;
     readIfPresent(
-        settingsPath(), [&] { m_files->readBlock(settingsPath(), settings); }, failures);
+        settingsPath(), [&](bool& textAfterNul) { m_files->readBlockUpToNul(settingsPath(), settings, textAfterNul); },
+        failures);
     m_settings.assign(std::move(settings));
     m_settingsDefaulted = false;
     if (!settingsPassCountTest()) {

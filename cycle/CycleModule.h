@@ -84,7 +84,8 @@ private:
     void putEntries(std::size_t row, const Chosen& chosen);
     void pullBackNext();
 
-    void readIfPresent(const std::string& path, const std::function<void()>& read, std::vector<std::string>& failures);
+    void readIfPresent(
+        const std::string& path, const std::function<void(bool&)>& read, std::vector<std::string>& failures);
     void refuseToReplaceUnreadFiles() const;
     bool settingsPassCountTest() const;
     void storeControls();
@@ -101,7 +102,7 @@ private:
     std::vector<CycleControls> m_controls;
     SettingsLines m_settings;
     std::size_t m_editTarget = 0;
-    std::vector<std::string> m_unreadable;
+    std::vector<std::string> m_refusals; // why files read at start may not be saved over
     bool m_settingsDefaulted = false; // a settings file was read but failed the count test
     std::function<void(const std::string&)> m_rejectionNotice;
 };

@@ -79,6 +79,30 @@ std::size_t findLineEnd(const char* text, std::size_t at, std::size_t length)
     return at;
 }
 
+// Whether anything but NULs follows the file's first NUL. Read apart from the lines, since their
+// splitting overwrites the NUL; only a file that holds one is read this way.
+bool holdsTextAfterNul(int fd)
+{
+    constexpr std::size_t pieceSize = 64 * 1024;
+    std::vector<char> piece(pieceSize);
+    bool nulSeen = false;
+    for (off_t offset = 0;;) {
+        ssize_t got = ::pread(fd, piece.data(), pieceSize, offset);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return false;
+        offset += got;
+        auto from = piece.begin(), to = piece.begin() + got;
+        if (!nulSeen) {
+            from = std::find(from, to, '\0');
+            nulSeen = from != to;
+        }
+        if (nulSeen && std::find_if(from, to, [](char c) { return c != '\0'; }) != to)
+            return true;
+    }
+}
+
 template <typename Vector> void makeRoom(Vector& vector, std::size_t size)
 {
     if (size > vector.capacity())
@@ -292,7 +316,7 @@ std::ostream& operator<<(std::ostream& out, const LineBlock& block)
 }
 
 // The text is split piece by piece as it arrives, while the piece is still in the processor's cache.
-void readLineBlock(const std::string& path, LineBlock& lines)
+void readLineFile(const std::string& path, LineBlock& lines, bool* textAfterNul)
 {
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     struct stat status { };
@@ -325,6 +349,9 @@ void readLineBlock(const std::string& path, LineBlock& lines)
             if (filled == static_cast<std::size_t>(got))
                 block.reserveLines(filled, split.expectedBytes);
         }
+        // Only a NUL stops the splitting while there is more to read.
+        if (textAfterNul)
+            *textAfterNul = more && holdsTextAfterNul(file.get());
         if (split.copying) {
             block.m_bytes = std::move(split.copy);
         } else {
@@ -337,6 +364,16 @@ void readLineBlock(const std::string& path, LineBlock& lines)
     } catch (const std::bad_alloc&) {
         throw Exception(formatMessage("Cannot open file %s", path));
     }
+}
+
+void readLineBlock(const std::string& path, LineBlock& lines)
+{
+    readLineFile(path, lines, nullptr);
+}
+
+void readLineBlock(const std::string& path, LineBlock& lines, bool& textAfterNul)
+{
+    readLineFile(path, lines, &textAfterNul);
 }
 
 void writeLineBlock(const std::string& path, const LineBlock& lines)

@@ -46,7 +46,7 @@ private:
     using Offset = std::uint32_t;
 
     std::size_t startOf(std::size_t row) const { return row == 0 ? 0 : m_ends[row - 1]; }
-    friend void readLineBlock(const std::string& path, LineBlock& lines);
+    friend void readLineFile(const std::string& path, LineBlock& lines, bool* textAfterNul);
 
     // How far the splitting of a file's text has come.
     struct Split {
@@ -70,6 +70,10 @@ private:
 // end a line, a NUL ends the text, and a line end at the very end adds no empty line. Throws
 // Exception("Cannot open file %s") and leaves `lines` as it was when the file can't be read.
 void readLineBlock(const std::string& path, LineBlock& lines);
+
+// The same, and says whether the file goes on after the NUL that ended its text with bytes other
+// than NULs: bytes the lines leave out, which writing the lines back would lose.
+void readLineBlock(const std::string& path, LineBlock& lines, bool& textAfterNul);
 
 // Writes the block as the file's whole contents, atomically. Throws Exception("Cannot create file %s").
 void writeLineBlock(const std::string& path, const LineBlock& lines);

@@ -14,12 +14,17 @@ void LineFiles::read(const std::string& path, LineList& lines) const
 
 void LineFiles::write(const std::string& path, const LineList& lines)
 {
-    writeLineList(path, lines);
+    writeLineList(path, lines, bytesFromNul(path));
 }
 
 void LineFiles::readBlock(const std::string& path, LineBlock& lines) const
 {
     readLineBlock(path, lines);
+}
+
+void LineFiles::readBlockUpToNul(const std::string& path, LineBlock& lines, bool& textAfterNul) const
+{
+    readLineBlock(path, lines, textAfterNul);
 }
 
 void LineFiles::writeBlock(const std::string& path, const LineBlock& lines)

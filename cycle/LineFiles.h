@@ -8,6 +8,8 @@
 // The module files as the cycle lists reach them. The program uses the disk as it is; tests put a
 // recorder or a failing disk in its place. List files, which may hold many thousands of entries,
 // are read and written as one block; settings files and the Windows files as line lists.
+// A line list written over a file keeps that file's bytes from its first NUL on after the lines:
+// reading leaves them out, but they are another program's (win.ini, system.ini), not ours to drop.
 class LineFiles {
 public:
     virtual ~LineFiles() = default;
@@ -15,5 +17,7 @@ public:
     virtual void read(const std::string& path, LineList& lines) const;
     virtual void write(const std::string& path, const LineList& lines);
     virtual void readBlock(const std::string& path, LineBlock& lines) const;
+    // The same, and whether bytes other than NULs follow the NUL that ended the file's text.
+    virtual void readBlockUpToNul(const std::string& path, LineBlock& lines, bool& textAfterNul) const;
     virtual void writeBlock(const std::string& path, const LineBlock& lines);
 };

@@ -57,12 +57,45 @@ void readLineList(const std::string& path, LineList& lines)
 
 void writeLineList(const std::string& path, const LineList& lines)
 {
+    writeLineList(path, lines, {});
+}
+
+void writeLineList(const std::string& path, const LineList& lines, std::string_view tail)
+{
     AtomicFileWriter file(path);
     for (const auto& line : lines) {
         file.write(line);
         file.write("\r\n");
     }
+    file.write(tail);
     file.commit();
+}
+
+std::string bytesFromNul(const std::string& path)
+{
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    std::string tail;
+    if (!file.isOpen())
+        return tail;
+    constexpr std::size_t pieceSize = 64 * 1024;
+    auto piece = std::make_unique_for_overwrite<char[]>(pieceSize);
+    for (;;) {
+        ssize_t got = ::read(file.get(), piece.get(), pieceSize);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return {};
+        if (got == 0)
+            return tail;
+        std::string_view read(piece.get(), static_cast<std::size_t>(got));
+        if (tail.empty()) {
+            auto nul = read.find('\0');
+            if (nul == std::string_view::npos)
+                continue;
+            read.remove_prefix(nul);
+        }
+        tail += read;
+    }
 }
 
 std::vector<std::size_t> findLinesByPrefix(const LineList& lines, std::size_t length, std::string_view key)

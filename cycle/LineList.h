@@ -16,5 +16,12 @@ void readLineList(const std::string& path, LineList& lines);
 // Throws Exception("Cannot create file %s").
 void writeLineList(const std::string& path, const LineList& lines);
 
+// The same, with `tail` written as it is after the last line.
+void writeLineList(const std::string& path, const LineList& lines, std::string_view tail);
+
+// The file's bytes from its first NUL to its end: what reading it as a line list leaves out.
+// Empty when it holds no NUL or can't be read.
+std::string bytesFromNul(const std::string& path);
+
 // Indices of the lines whose first `length` characters, ASCII upper-cased, equal `key`.
 std::vector<std::size_t> findLinesByPrefix(const LineList& lines, std::size_t length, std::string_view key);

@@ -1,8 +1,11 @@
 #include "cycle/CycleModule.h"
+#include "cycle/Exception.h"
+#include "cycle/TemporaryFolder.h"
 #include "support/MemoryLineFiles.h"
 #include "support/ScriptedRandom.h"
 
 #include <QTemporaryDir>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -138,4 +141,41 @@ TEST(CycleModuleLoad, WhatSaveWroteToDiskComesBackAtTheNextStart)
     EXPECT_FALSE(second->controls().enabled);
     EXPECT_FALSE(second->controls().random);
     EXPECT_EQ(second->controls().next, "2");
+}
+
+// Part of a list after a NUL may be the user's entries: the file is shown up to the NUL, reported
+// by name, and never saved over, whichever of the two files holds it.
+TEST(CycleModuleLoad, AFileThatGoesOnAfterANulIsReportedAndNeverSavedOver)
+{
+    const std::string list = std::string("a\r\nb\0junk\r\nc\r\nd\r\n", 17);
+    const std::string settings = std::string("t\r\n1\r\n\0t\r\n", 10);
+    for (const std::string damaged : { "x.dat", "x.cfg" }) {
+        QTemporaryDir folder;
+        ASSERT_TRUE(folder.isValid());
+        const std::string programDirectory = folder.path().toStdString() + "/";
+        const std::string listBytes = damaged == "x.dat" ? list : "a\r\nb\r\n";
+        const std::string settingsBytes = damaged == "x.cfg" ? settings : "t\r\n1\r\n";
+        std::ofstream(programDirectory + "x.dat", std::ios::binary) << listBytes;
+        std::ofstream(programDirectory + "x.cfg", std::ios::binary) << settingsBytes;
+        std::vector<std::string> reported;
+
+        auto module = CycleModule::startUp(singleListModule("x.dat", "x.cfg"), programDirectory,
+            [&](const std::string& message) { reported.push_back(message); });
+        EXPECT_EQ(module->list().entries(), (LineList { "a", "b" }));
+        EXPECT_EQ(reported,
+            std::vector<std::string> { "The file " + programDirectory + damaged
+                + " holds a NUL byte: the lines after it are not shown, and the file is not saved over until the "
+                  "byte is removed" });
+        module->add({ "e" });
+        try {
+            module->save();
+            ADD_FAILURE() << "saved over " << damaged;
+        } catch (const Exception& error) {
+            EXPECT_EQ(std::string(error.what()),
+                "The file " + programDirectory + damaged
+                    + " holds a NUL byte and is not saved over until the byte is removed");
+        }
+        EXPECT_EQ(TemporaryFolder::readPath(programDirectory + "x.dat"), listBytes);
+        EXPECT_EQ(TemporaryFolder::readPath(programDirectory + "x.cfg"), settingsBytes);
+    }
 }

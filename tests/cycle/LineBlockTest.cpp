@@ -196,3 +196,30 @@ TEST(SettingsLines, FlagLinesFollowTheSwitchAndNextLinesAndAreWrittenBackAfterTh
     EXPECT_EQ(settings.lineCount(), 1u);
     EXPECT_EQ(settings.flagCount(), 0u) << "a short file has no flag lines";
 }
+
+TEST(LineBlock, TellsWhetherTextFollowsTheNulThatEndedTheLines)
+{
+    const std::string piece(300 * 1024, 'p'); // longer than one read
+    struct Case {
+        std::string bytes;
+        bool textAfterNul;
+    };
+    for (const Case& c : std::vector<Case> {
+             { "a\r\nb\r\n", false },
+             { std::string("a\r\nb\0", 5), false },
+             { std::string("a\r\nb\r\n\0\0\0\0", 10), false },
+             { std::string("a\r\nb\0junk\r\nc\r\n", 14), true },
+             { std::string("\0\0x", 3), true },
+             { std::string("a\r\n\0", 4) + piece, true },
+             { piece + std::string("\r\n\0", 3) + std::string(200 * 1024, '\0') + "x", true },
+             { piece + std::string("\r\n\0", 3) + std::string(200 * 1024, '\0'), false },
+         }) {
+        TemporaryFolder folder;
+        folder.write("list.dat", c.bytes);
+        LineBlock lines;
+        bool textAfterNul = !c.textAfterNul;
+        readLineBlock(folder.file("list.dat"), lines, textAfterNul);
+        EXPECT_EQ(textAfterNul, c.textAfterNul) << c.bytes.size() << " bytes";
+        EXPECT_EQ(lines, readAsLineList(c.bytes));
+    }
+}

@@ -1,6 +1,7 @@
 #include "cycle/LineList.h"
 
 #include "cycle/Exception.h"
+#include "cycle/LineFiles.h"
 #include "cycle/LineSplitter.h"
 #include "cycle/TemporaryFolder.h"
 
@@ -92,6 +93,34 @@ TEST(WriteLineList, LfOnlyFileIsWrittenBackWithCrLf)
     readLineList(folder.file("win.ini"), lines);
     writeLineList(folder.file("win.ini"), lines);
     EXPECT_EQ(folder.read("win.ini"), "[Desktop]\r\nWallpaper=(None)\r\n");
+}
+
+// win.ini and system.ini belong to other programs: what stands after a NUL is theirs, even though
+// the lines stop there.
+TEST(WriteLineList, AWindowsFileKeepsWhatFollowsItsNulAfterTheEditedLines)
+{
+    struct Case {
+        std::string before, after;
+    };
+    const std::string sections = std::string("\0[Other]\r\nx=1\r\n", 15);
+    for (const Case& c : std::vector<Case> {
+             { "[Desktop]\r\nWallpaper=a\r\n" + sections, "[Desktop]\r\nWallpaper=b\r\n" + sections },
+             { "[Desktop]\nWallpaper=a" + sections, "[Desktop]\r\nWallpaper=b\r\n" + sections },
+             { "[Desktop]\r\nWallpaper=a" + std::string("\0", 1),
+                 "[Desktop]\r\nWallpaper=b\r\n" + std::string("\0", 1) },
+             { "[Desktop]\r\nWallpaper=a\r\n", "[Desktop]\r\nWallpaper=b\r\n" },
+         }) {
+        TemporaryFolder folder;
+        folder.write("win.ini", c.before);
+        LineFiles files;
+        LineList lines;
+        files.read(folder.file("win.ini"), lines);
+        ASSERT_EQ(lines, (LineList { "[Desktop]", "Wallpaper=a" }));
+        lines[1] = "Wallpaper=b";
+        files.write(folder.file("win.ini"), lines);
+        EXPECT_EQ(folder.read("win.ini"), c.after) << testing::PrintToString(c.before);
+        EXPECT_EQ(bytesFromNul(folder.file("win.ini")), c.after.substr(std::min(c.after.find('\0'), c.after.size())));
+    }
 }
 
 TEST(WriteLineList, FailureNamesThePathAndLeavesNothingBehind)

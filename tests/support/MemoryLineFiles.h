@@ -10,7 +10,7 @@
 
 // Module files held in memory. It keeps a log of reads and writes ("write murello.cfg") that
 // the apply hooks of a test can add their own steps to, and it can refuse to read or create a file
-// the way a damaged or read-only disk does.
+// the way a damaged or read-only disk does, or say that a file went on after a NUL.
 class MemoryLineFiles : public LineFiles {
 public:
     bool exists(const std::string& path) const override { return files.contains(path) || unreadable.contains(path); }
@@ -39,6 +39,12 @@ public:
         lines = LineBlock(read);
     }
 
+    void readBlockUpToNul(const std::string& path, LineBlock& lines, bool& textAfterNul) const override
+    {
+        readBlock(path, lines);
+        textAfterNul = textAfterNulIn.contains(path);
+    }
+
     void writeBlock(const std::string& path, const LineBlock& lines) override { write(path, lines.lines()); }
 
     // The writes in the log, in order.
@@ -54,5 +60,6 @@ public:
     std::map<std::string, LineList> files;
     std::set<std::string> unreadable;
     std::set<std::string> uncreatable;
+    std::set<std::string> textAfterNulIn; // files that go on after the NUL that ends their lines
     mutable std::vector<std::string> log;
 };
