@@ -204,13 +204,13 @@ TGlyph titleEmblem(TScheme scheme)
     }
 }
 
-QImage paintBackground(const TWindowGeometry& window)
+QImage paintBackground(const TWindowGeometry& window, int scale)
 {
     TSchemeColours c = TSchemeColours::of(window.scheme);
-    QImage image(window.width, window.height, QImage::Format_RGB32);
+    QImage image = paintkit::canvas(QSize(window.width, window.height), scale, QImage::Format_RGB32);
     paintkit::texture(image, image.rect(), c.face, unsigned(window.width * 31 + window.height));
     QPainter p(&image);
-    paintkit::raised(p, image.rect(), c.face);
+    paintkit::raised(p, QRect(0, 0, window.width, window.height), c.face);
     titleStrip(p, window, c);
 
     int title = titleHeight(window);
@@ -275,12 +275,12 @@ std::vector<std::string> clippedWords(const TWindowGeometry& window)
     return clipped;
 }
 
-QImage paintLogoPicture(const TWindowGeometry& window, const TControlGeometry& control)
+QImage paintLogoPicture(const TWindowGeometry& window, const TControlGeometry& control, int scale)
 {
     TSchemeColours c = TSchemeColours::of(window.scheme);
     bool lit = control.glyph == TGlyph::ProductLogoLit;
     const int side = 126;
-    QImage image(side, side, QImage::Format_RGB32);
+    QImage image = paintkit::canvas(QSize(side, side), scale, QImage::Format_RGB32);
     QColor floor = lit ? lighter(c.well, 45) : c.well;
     image.fill(floor);
     QPainter p(&image);
@@ -292,7 +292,7 @@ QImage paintLogoPicture(const TWindowGeometry& window, const TControlGeometry& c
     QRadialGradient glow(QPointF(side / 2.0, 44), 60);
     glow.setColorAt(0, QColor(255, 255, 255, 160));
     glow.setColorAt(1, QColor(255, 255, 255, 0));
-    p.fillRect(image.rect(), glow);
+    p.fillRect(QRect(0, 0, side, side), glow);
     pictures::paint(p, TGlyph::ProductLogoLit, QRectF(side / 2.0 - 38, 6, 76, 76));
     p.setFont(paintkit::font(14, true));
     p.setPen(c.title);

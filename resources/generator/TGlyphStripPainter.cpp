@@ -31,9 +31,9 @@ QRectF symbolBox(TGlyph glyph, QSize face)
 }
 
 // The symbol alone, so a disabled face can show it as an engraving.
-QImage symbolLayer(TGlyph glyph, QSize face, QRectF box, QColor ink)
+QImage symbolLayer(TGlyph glyph, QSize face, QRectF box, QColor ink, int scale)
 {
-    QImage layer(face, QImage::Format_ARGB32_Premultiplied);
+    QImage layer = paintkit::canvas(face, scale, QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
     QPainter p(&layer);
     symbols::paint(p, glyph, box, ink);
@@ -92,11 +92,11 @@ void moduleFace(QPainter& p, const TControlGeometry& button, State state, QSize 
         p.fillPath(gloss, QColor(255, 255, 255, 55));
 }
 
-QImage paintFrame(const TWindowGeometry& window, const TControlGeometry& button, State state)
+QImage paintFrame(const TWindowGeometry& window, const TControlGeometry& button, State state, int scale)
 {
     TSchemeColours c = TSchemeColours::of(window.scheme);
     QSize face(button.w + 1, button.h + 1);
-    QImage frame(face, QImage::Format_RGB32);
+    QImage frame = paintkit::canvas(face, scale, QImage::Format_RGB32);
     QPainter p(&frame);
     bool module = button.w >= 60 && button.h >= 60;
     bool small = button.h <= 15;
@@ -108,7 +108,7 @@ QImage paintFrame(const TWindowGeometry& window, const TControlGeometry& button,
         QLinearGradient shade(0, 0, 0, face.height());
         shade.setColorAt(0, lighter(base, state == State::Pressed ? 0 : 30));
         shade.setColorAt(1, darker(base, state == State::Pressed ? 0 : 8));
-        p.fillRect(frame.rect(), state == State::Disabled ? QBrush(base) : QBrush(shade));
+        p.fillRect(QRect(QPoint(0, 0), face), state == State::Disabled ? QBrush(base) : QBrush(shade));
         QRect edge(0, 0, button.w, button.h);
         if (state == State::Pressed)
             paintkit::sunken(p, edge, c.button);
@@ -122,9 +122,9 @@ QImage paintFrame(const TWindowGeometry& window, const TControlGeometry& button,
     if (state == State::Pressed)
         box.translate(1, 1);
     if (state == State::Disabled && pictures::has(button.glyph)) {
-        faded(p, symbolLayer(button.glyph, face, box, ink), c.button);
+        faded(p, symbolLayer(button.glyph, face, box, ink, scale), c.button);
     } else if (state == State::Disabled) {
-        engraved(p, symbolLayer(button.glyph, face, box, ink), c.button);
+        engraved(p, symbolLayer(button.glyph, face, box, ink, scale), c.button);
         if (button.glyph == TGlyph::OkWord) {
             p.setRenderHint(QPainter::Antialiasing);
             p.setPen(QPen(darker(c.button, 45), 2));
@@ -150,13 +150,13 @@ QImage paintFrame(const TWindowGeometry& window, const TControlGeometry& button,
 
 } // namespace
 
-QImage paintGlyphStrip(const TWindowGeometry& window, const TControlGeometry& button)
+QImage paintGlyphStrip(const TWindowGeometry& window, const TControlGeometry& button, int scale)
 {
     int w = button.w + 1;
-    QImage strip(w * 3, button.h + 1, QImage::Format_RGB32);
+    QImage strip = paintkit::canvas(QSize(w * 3, button.h + 1), scale, QImage::Format_RGB32);
     QPainter p(&strip);
-    p.drawImage(0, 0, paintFrame(window, button, State::Normal));
-    p.drawImage(w, 0, paintFrame(window, button, State::Disabled));
-    p.drawImage(2 * w, 0, paintFrame(window, button, State::Pressed));
+    p.drawImage(0, 0, paintFrame(window, button, State::Normal, scale));
+    p.drawImage(w, 0, paintFrame(window, button, State::Disabled, scale));
+    p.drawImage(2 * w, 0, paintFrame(window, button, State::Pressed, scale));
     return strip;
 }

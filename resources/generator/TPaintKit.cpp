@@ -34,6 +34,13 @@ QFont labelFont(int pixelSize, bool bold)
     return f;
 }
 
+QImage canvas(QSize size, int scale, QImage::Format format)
+{
+    QImage image(size * scale, format);
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
 void texture(QImage& image, QRect area, QColor base, unsigned seed)
 {
     unsigned state = seed * 2654435761u + 1;

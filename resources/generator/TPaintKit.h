@@ -16,6 +16,10 @@ QFont font(int pixelSize, bool bold = false);
 // The narrower face for labels, close to the widths the layouts were made for.
 QFont labelFont(int pixelSize, bool bold = false);
 
+// An image of `size` in the tables' pixels with `scale` times as many real ones; a painter on it
+// draws in the tables' pixels.
+QImage canvas(QSize size, int scale, QImage::Format format);
+
 // A panel face with a fine grain, the same for every run.
 void texture(QImage& image, QRect area, QColor base, unsigned seed);
 

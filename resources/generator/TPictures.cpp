@@ -29,7 +29,8 @@ public:
 
     QPen pen(QColor colour, double pixels = 1.0) const
     {
-        QPen result(colour, pixels);
+        // A cosmetic pen is measured in real pixels, which a denser picture has more of.
+        QPen result(colour, pixels * p.device()->devicePixelRatio());
         result.setCosmetic(true);
         result.setJoinStyle(Qt::RoundJoin);
         result.setCapStyle(Qt::RoundCap);

@@ -102,14 +102,21 @@ int main(int argc, char** argv)
             continue;
         for (const std::string& words : clippedWords(*window))
             std::fprintf(stderr, "%s: \"%s\" does not fit its place\n", window->name, words.c_str());
-        ok &= out.save(backgroundResource(*window), reduceColours(paintBackground(*window), 256), "BMP");
-        for (const TControlGeometry& control : window->controls) {
-            if (control.kind == TControlKind::BitmapButton)
-                ok &= out.save(pictureResource(*window, control),
-                    paintGlyphStrip(*window, control).convertToFormat(QImage::Format_RGB888), "BMP");
-            else if (control.kind == TControlKind::Picture && control.glyph != TGlyph::None)
-                ok &= out.save(
-                    pictureResource(*window, control), reduceColours(paintLogoPicture(*window, control), 256), "BMP");
+        // Every picture twice: for ordinary screens, and at double density for high-scale ones.
+        for (int scale : { 1, 2 }) {
+            auto name = [scale](const std::string& resource) {
+                return scale == 1 ? resource : doubleDensityResource(resource);
+            };
+            ok &= out.save(
+                name(backgroundResource(*window)), reduceColours(paintBackground(*window, scale), 256), "BMP");
+            for (const TControlGeometry& control : window->controls) {
+                if (control.kind == TControlKind::BitmapButton)
+                    ok &= out.save(name(pictureResource(*window, control)),
+                        paintGlyphStrip(*window, control, scale).convertToFormat(QImage::Format_RGB888), "BMP");
+                else if (control.kind == TControlKind::Picture && control.glyph != TGlyph::None)
+                    ok &= out.save(name(pictureResource(*window, control)),
+                        reduceColours(paintLogoPicture(*window, control, scale), 256), "BMP");
+            }
         }
     }
     ok &= out.save(iconResource("zentrel"), icon(TGlyph::ProductLogo, 256), "PNG");

@@ -3,9 +3,9 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-TBitmapButton::TBitmapButton(QWidget* parent, const QString& stripResource)
+TBitmapButton::TBitmapButton(QWidget* parent, const QPixmap& strip)
     : QAbstractButton(parent)
-    , strip_(stripResource)
+    , strip_(strip)
 {
 }
 
@@ -30,8 +30,9 @@ void TBitmapButton::paintEvent(QPaintEvent*)
         painter.setPen(isDown() ? palette().dark().color() : palette().light().color());
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     } else {
+        // Measured in the strip's own pixels, which a double-density strip has twice as many of.
         int frameWidth = strip_.width() / 3;
-        painter.drawPixmap(0, 0, strip_, frameIndex() * frameWidth, 0, frameWidth, strip_.height());
+        painter.drawPixmap(QPointF(0, 0), strip_, QRectF(frameIndex() * frameWidth, 0, frameWidth, strip_.height()));
     }
     if (hasFocus() && focusPolicy() != Qt::NoFocus) {
         QPen pen(QColor(0, 0, 0, 160), 1, Qt::DotLine);

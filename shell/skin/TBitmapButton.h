@@ -8,7 +8,7 @@
 class TBitmapButton : public QAbstractButton {
     Q_OBJECT
 public:
-    TBitmapButton(QWidget* parent, const QString& stripResource);
+    TBitmapButton(QWidget* parent, const QPixmap& strip);
 
     QSize sizeHint() const override;
 

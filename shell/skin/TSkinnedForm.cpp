@@ -4,6 +4,7 @@
 #include "shell/skin/TBitmapButton.h"
 #include "shell/skin/TDragBar.h"
 #include "shell/skin/TErrorBox.h"
+#include "shell/skin/TSkinPixmap.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -18,11 +19,6 @@
 #include <stdexcept>
 
 namespace {
-
-QString resourcePath(const std::string& name)
-{
-    return QString::fromStdString(":/" + name);
-}
 
 QFont skinFont()
 {
@@ -80,9 +76,9 @@ QWidget* TSkinnedForm::createControl(const TControlGeometry& control)
         auto* label = new QLabel(this);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         if (control.kind == TControlKind::Background)
-            label->setPixmap(QPixmap(resourcePath(backgroundResource(table_))));
+            label->setPixmap(skinPixmap(backgroundResource(table_)));
         else if (control.glyph != TGlyph::None)
-            label->setPixmap(QPixmap(resourcePath(pictureResource(table_, control))));
+            label->setPixmap(skinPixmap(pictureResource(table_, control)));
         label->setMouseTracking(true);
         label->installEventFilter(this);
         return label;
@@ -91,7 +87,7 @@ QWidget* TSkinnedForm::createControl(const TControlGeometry& control)
         dragBar_ = new TDragBar(this);
         return dragBar_;
     case TControlKind::BitmapButton: {
-        auto* button = new TBitmapButton(this, resourcePath(pictureResource(table_, control)));
+        auto* button = new TBitmapButton(this, skinPixmap(pictureResource(table_, control)));
         button->setToolTip(QString::fromUtf8(control.hint));
         return button;
     }

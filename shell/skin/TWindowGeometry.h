@@ -108,6 +108,13 @@ inline std::string iconResource(const char* name)
     return std::string("skin/") + name + ".png";
 }
 
+// The same picture drawn at twice the density for high-scale screens, named by Qt's "@2x" rule.
+inline std::string doubleDensityResource(const std::string& resource)
+{
+    size_t dot = resource.rfind('.');
+    return resource.substr(0, dot) + "@2x" + resource.substr(dot);
+}
+
 // Builders that keep the tables short and readable.
 namespace skin {
 

@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QSet>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace {
@@ -58,4 +59,53 @@ TEST(Artwork, IconsAreThirtyTwoSquareAndTheHelpIconHasSixteenColours)
     for (const char* name : { "zentrel", "gfx", "help" })
         EXPECT_EQ(resource(iconResource(name)).size(), QSize(32, 32)) << name;
     EXPECT_LE(distinctColours(resource(iconResource("help"))), 16);
+}
+
+// The double-density set: twice the pixels, the same palette limit, and the same layout, so that
+// shrunk to the plain size it shows what the plain picture shows.
+TEST(Artwork, EveryPictureIsAlsoDrawnAtDoubleDensityWithTheSameLayout)
+{
+    initSkinResources();
+    // Compared at half the plain size, where the finer drawing of small symbols no longer counts
+    // and a shifted or wrongly scaled layout still does.
+    auto closeTo = [](const QImage& plain, const QImage& dense) {
+        QSize half = plain.size() / 2;
+        auto shrunk = [half](const QImage& image) {
+            return image.convertToFormat(QImage::Format_RGB32)
+                .scaled(half, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        };
+        QImage a = shrunk(plain), b = shrunk(dense);
+        long long difference = 0;
+        for (int y = 0; y < half.height(); ++y)
+            for (int x = 0; x < half.width(); ++x) {
+                QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+                difference
+                    += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+            }
+        return difference / (3.0 * half.width() * half.height());
+    };
+    for (const TWindowGeometry* window : windowTables) {
+        if (window->frame != TFrame::Skinned)
+            continue;
+        SCOPED_TRACE(window->name);
+        std::string name = backgroundResource(*window);
+        QImage dense = resource(doubleDensityResource(name));
+        ASSERT_FALSE(dense.isNull());
+        EXPECT_EQ(dense.size(), QSize(2 * window->width, 2 * window->height));
+        EXPECT_EQ(dense.format(), QImage::Format_Indexed8);
+        EXPECT_LE(dense.colorCount(), 256);
+        EXPECT_LT(closeTo(resource(name), dense), 20.0);
+        for (const TControlGeometry& control : window->controls) {
+            bool drawn = control.kind == TControlKind::BitmapButton
+                || (control.kind == TControlKind::Picture && control.glyph != TGlyph::None);
+            if (!drawn)
+                continue;
+            QImage plain = resource(pictureResource(*window, control));
+            QImage twice = resource(doubleDensityResource(pictureResource(*window, control)));
+            ASSERT_FALSE(twice.isNull()) << control.name;
+            EXPECT_EQ(twice.size(), 2 * plain.size()) << control.name;
+            EXPECT_EQ(twice.depth(), plain.depth()) << control.name;
+            EXPECT_LT(closeTo(plain, twice), 20.0) << control.name;
+        }
+    }
 }
