@@ -1,25 +1,25 @@
 #include "convert/cli/ConvertCommand.h"
 
-#include "convert/conversion/TPictureConverter.h"
-#include "cycle/Exception.h"
+#include "convert/cli/BatchConversion.h"
+#include "convert/cli/WorkerPool.h"
+#include "convert/conversion/PictureFile.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <new>
 #include <ostream>
+#include <system_error>
+#include <vector>
 
 namespace {
 
-constexpr const char* usage = "Usage: zentrel-convert INPUT OUTPUT\n"
-                              "Converts the JPEG or GIF picture INPUT (.jpg, .jpeg or .gif) into the 8-bit\n"
-                              "Windows bitmap OUTPUT, as the converter window saves it.\n";
-
-void convert(const std::string& input, const std::string& output)
-{
-    if (pictureKindOf(input) == TPictureKind::Unknown)
-        throw Exception(formatMessage("Cannot convert %s: only .jpg, .jpeg and .gif pictures are read", input));
-    TPictureConverter converter;
-    converter.loadFile(input);
-    if (!converter.saveFile(output))
-        throw Exception(formatMessage("Cannot convert %s: it holds no picture", input));
-}
+constexpr const char* usage
+    = "Usage: zentrel-convert INPUT OUTPUT\n"
+      "       zentrel-convert --to FOLDER INPUT...\n"
+      "Converts the JPEG or GIF picture INPUT (.jpg, .jpeg or .gif) into the 8-bit Windows bitmap\n"
+      "OUTPUT, as the converter window saves it. With --to, converts each INPUT into FOLDER/<name>.bmp,\n"
+      "<name> being INPUT's file name without its extension, several at a time, and prints one line\n"
+      "for each INPUT that fails.\n";
 
 // A terminal shows a message's line break as a new line, whose second half alone says nothing; so
 // each break, with the spaces around it, becomes one space.
@@ -41,22 +41,49 @@ std::string oneLine(const std::string& message)
     return line;
 }
 
+// The error box's text: the message and a full stop, always.
+void printFailure(std::ostream& errors, const std::string& message)
+{
+    errors << oneLine(message) << ".\n";
+}
+
+int convertOne(const std::string& input, const std::string& output, std::ostream& errors)
+{
+    try {
+        convertPicture(input, output);
+        return 0;
+    } catch (const std::bad_alloc&) {
+        printFailure(errors, "Out of memory");
+    } catch (const std::exception& error) {
+        printFailure(errors, error.what());
+    }
+    return 1;
+}
+
+int convertMany(const std::string& folder, const std::vector<std::string>& inputs, std::ostream& errors)
+{
+    std::error_code error;
+    if (!std::filesystem::is_directory(folder, error)) {
+        printFailure(errors, "Cannot convert into " + folder + ": there is no such folder");
+        return 1;
+    }
+    int failures = convertIntoFolder(
+        folder, inputs, processorCount(), [&errors](const std::string& input, const std::string& message) {
+            printFailure(errors, input + ": " + message);
+            errors.flush();
+        });
+    return failures == 0 ? 0 : 1;
+}
+
 } // namespace
 
 int runConvertCommand(int argc, const char* const* argv, std::ostream& errors)
 {
-    if (argc != 3) {
-        errors << usage;
-        return 2;
-    }
-    try {
-        convert(argv[1], argv[2]);
-        return 0;
-    } catch (const std::bad_alloc&) {
-        errors << "Out of memory.\n";
-    } catch (const std::exception& error) {
-        // The error box's text: the message and a full stop, always.
-        errors << oneLine(error.what()) << ".\n";
-    }
-    return 1;
+    const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
+    if (arguments.size() >= 3 && arguments[0] == "--to")
+        return convertMany(arguments[1], { arguments.begin() + 2, arguments.end() }, errors);
+    if (arguments.size() == 2 && arguments[0] != "--to")
+        return convertOne(arguments[0], arguments[1], errors);
+    errors << usage;
+    return 2;
 }

@@ -1,4 +1,4 @@
-// zentrel-convert INPUT OUTPUT: writes OUTPUT exactly as the converter window saves INPUT.
+// zentrel-convert INPUT OUTPUT, or --to FOLDER INPUT...: bitmaps exactly as the converter window saves them.
 #include "convert/cli/ConvertCommand.h"
 
 #include <iostream>

@@ -12,10 +12,10 @@
 
 class TGifProgress;
 
-// What the converter does, for its window and for the command line alike: Load a JPEG or GIF
-// picture into the preview, Save it as a bitmap file. Failures are Exceptions carrying the message
-// the error box shows. A GIF load lets pending events run between rows, so a button can be pressed
-// again while it runs; Load, Save and Exit are ignored until it has finished.
+// What the converter window does: Load a JPEG or GIF picture into the preview, Save it as a bitmap
+// file. Failures are Exceptions carrying the message the error box shows. A GIF load lets pending
+// events run between rows, so a button can be pressed again while it runs; Load, Save and Exit are
+// ignored until it has finished.
 class TPictureConverter {
 public:
     // Runs a file dialog: the chosen path, or nothing when the user cancels.

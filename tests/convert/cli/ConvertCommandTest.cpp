@@ -1,5 +1,7 @@
 // Runs the zentrel-convert program itself.
+#include "convert/cli/BatchConversion.h"
 #include "convert/conversion/GifBytes.h"
+#include "convert/conversion/PictureFile.h"
 #include "convert/jpeg/JpegFixture.h"
 #include "convert/jpeg/TJPEGImage.h"
 #include "convert/jpeg/TempFolder.h"
@@ -56,7 +58,7 @@ protected:
 
 TEST_F(ConvertCommandTest, wrongArgumentsShowTheUsage)
 {
-    for (std::string arguments : { "", "one.jpg", "one.jpg two.bmp three" }) {
+    for (std::string arguments : { "", "one.jpg", "one.jpg two.bmp three", "--to", "--to folder", "--to out.bmp" }) {
         Outcome result = run(arguments);
         EXPECT_EQ(result.exitCode, 2) << arguments;
         EXPECT_EQ(result.errors.rfind("Usage: zentrel-convert INPUT OUTPUT", 0), 0u) << result.errors;
@@ -125,4 +127,83 @@ TEST_F(ConvertCommandTest, fullStopIsAppendedEvenAfterOne)
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.lastLine(), "Cannot create file " + output + ".");
     EXPECT_FALSE(std::filesystem::exists(folder.file("no folder")));
+}
+
+TEST_F(ConvertCommandTest, toFolderWritesEachPictureUnderItsOwnName)
+{
+    std::filesystem::create_directories(folder.file("in/deeper"));
+    std::filesystem::create_directories(folder.file("out"));
+    const std::vector<std::string> inputs = {
+        file("in/Photo.JPG", makeJpeg({ .width = 40, .height = 30 })),
+        file("in/deeper/b.gif", twoPixelGif()),
+        file("in/c.d.jpeg", makeJpeg({ .width = 9, .height = 90, .colors = JpegRecipe::Grey })),
+    };
+    std::string arguments = "--to " + shellQuoted(folder.file("out"));
+    for (const std::string& input : inputs)
+        arguments += " " + shellQuoted(input);
+    Outcome result = run(arguments);
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.errors, "");
+    const char* names[] = { "Photo.bmp", "b.bmp", "c.d.bmp" };
+    for (std::size_t i = 0; i < inputs.size(); ++i)
+        EXPECT_TRUE(readBytes(folder.file("out/") + names[i]) == pictureAsBitmap(inputs[i])) << names[i];
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.file("out")), {}), 3);
+}
+
+// Many inputs, so that conversions finish out of order on several workers.
+TEST_F(ConvertCommandTest, toFolderPrintsOneLineForEachFailureInInputOrder)
+{
+    std::filesystem::create_directories(folder.file("out"));
+    std::filesystem::create_directories(folder.file("again"));
+    const std::vector<unsigned char> jpeg = makeJpeg({ .width = 64, .height = 48 });
+    const std::vector<unsigned char> cut(jpeg.begin(), jpeg.begin() + 300);
+    std::string arguments = "--to " + shellQuoted(folder.file("out"));
+    std::string expected;
+    std::vector<std::string> written;
+    for (int i = 0; i < 30; ++i) {
+        std::string name = "p" + std::to_string(i);
+        std::string input;
+        if (i % 3 == 1) {
+            input = file(name + ".jpg", cut);
+            expected += input + ": Premature end of JPEG file.\n";
+        } else if (i % 3 == 2) {
+            input = folder.file(name + ".gif");
+            expected += input + ": File not found.\n";
+        } else {
+            input = file(name + ".jpg", jpeg);
+            written.push_back(name + ".bmp");
+        }
+        arguments += " " + shellQuoted(input);
+    }
+    std::string notes = file("notes.txt", { 'h', 'i' });
+    std::string again = file("again/p0.gif", twoPixelGif());
+    arguments += " " + shellQuoted(notes) + " " + shellQuoted(again);
+    expected += notes + ": Cannot convert " + notes + ": only .jpg, .jpeg and .gif pictures are read.\n";
+    expected += again + ": Cannot convert " + again + ": " + folder.file("out/p0.bmp") + " is already made from "
+        + folder.file("p0.jpg") + ".\n";
+
+    Outcome result = run(arguments);
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.errors, expected);
+    for (const std::string& name : written)
+        EXPECT_TRUE(readBytes(folder.file("out/" + name)) == readBytes(folder.file("out/p0.bmp"))) << name;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.file("out")), {}), 10)
+        << "a failed picture leaves no bitmap";
+}
+
+TEST_F(ConvertCommandTest, toAFolderThatIsNotThereFailsOnce)
+{
+    std::string input = file("a.jpg", makeJpeg({}));
+    for (std::string target : { folder.file("missing"), input }) {
+        Outcome result = run("--to " + shellQuoted(target) + " " + shellQuoted(input) + " " + shellQuoted(input));
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(result.errors, "Cannot convert into " + target + ": there is no such folder.\n");
+    }
+}
+
+TEST(BatchConversion, theBitmapTakesTheInputsNameWithoutItsExtension)
+{
+    EXPECT_EQ(bitmapPathIn("out", "/pics/Holiday.2019.JPG"), "out/Holiday.2019.bmp");
+    EXPECT_EQ(bitmapPathIn("out/", "a.gif"), "out/a.bmp");
+    EXPECT_EQ(bitmapPathIn("/x", "photo"), "/x/photo.bmp");
 }
