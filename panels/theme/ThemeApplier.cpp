@@ -4,15 +4,28 @@
 #include "cycle/LineFiles.h"
 #include "cycle/RegistryServices.h"
 #include "cycle/System.h"
+#include "panels/saver/SaverApply.h"
+#include "panels/sound/SoundApply.h"
 #include "panels/theme/ThemeFile.h"
 #include "panels/theme/ThemeVariables.h"
 #include "panels/wallpaper/WallpaperApply.h"
 
 #include <functional>
+#include <optional>
 
 namespace {
 
 constexpr const char* coloursKey = "\\Control Panel\\Colors";
+
+// The two events the sound module sets go through its step; the theme's other events are set the
+// same way, in their own keys.
+std::optional<SoundEvent> soundModuleEvent(const std::string& key)
+{
+    for (SoundEvent event : { SoundEvent::SystemStart, SoundEvent::SystemExit })
+        if (foldedName(key) == foldedName(SoundApply::eventKey(event)))
+            return event;
+    return std::nullopt;
+}
 
 void attempt(const std::function<void()>& step, std::vector<std::string>& failures)
 {
@@ -58,6 +71,7 @@ std::vector<std::string> ThemeApplier::apply(const std::string& themePath) const
     }
     attempt([&] { applyWallpaper(settings); }, failures);
     applySounds(settings, failures);
+    attempt([&] { applyScreenSaver(settings); }, failures);
     attempt([&] { applyColours(settings); }, failures);
     return failures;
 }
@@ -69,8 +83,22 @@ void ThemeApplier::applyWallpaper(const ThemeSettings& settings) const
 
 void ThemeApplier::applySounds(const ThemeSettings& settings, std::vector<std::string>& failures) const
 {
-    for (const auto& [key, wave] : settings.sounds)
-        attempt([&] { writeRegistryStrings(*m_registry, key, { { "", wave } }); }, failures);
+    for (const auto& [key, wave] : settings.sounds) {
+        attempt(
+            [&] {
+                if (std::optional<SoundEvent> event = soundModuleEvent(key))
+                    SoundApply::setEventSound(*m_registry, *event, wave);
+                else
+                    writeRegistryStrings(*m_registry, key, { { "", wave } });
+            },
+            failures);
+    }
+}
+
+void ThemeApplier::applyScreenSaver(const ThemeSettings& settings) const
+{
+    if (settings.screenSaver)
+        SaverApply(m_registry, m_files, m_system).apply(*settings.screenSaver);
 }
 
 void ThemeApplier::applyColours(const ThemeSettings& settings) const

@@ -28,6 +28,7 @@ public:
 private:
     void applyWallpaper(const ThemeSettings& settings) const;
     void applySounds(const ThemeSettings& settings, std::vector<std::string>& failures) const;
+    void applyScreenSaver(const ThemeSettings& settings) const;
     void applyColours(const ThemeSettings& settings) const;
 
     std::shared_ptr<Registry> m_registry;

@@ -51,6 +51,7 @@ protected:
     {
         EXPECT_EQ(winIni(), StandInFiles::winIni());
         EXPECT_EQ(program.read("machine/registry.reg"), StandInFiles::registry(windows()));
+        EXPECT_EQ(program.read("machine/c/WINDOWS/system.ini"), StandInFiles::systemIni());
         EXPECT_EQ(program.read("machine/c/logo.sys"), "BM logo");
     }
 
@@ -77,7 +78,9 @@ TEST_F(ThemeApplierTest, SetsWallpaperSoundsAndColoursTheThemeNames)
                           "[AppEvents\\Schemes\\Apps\\.Default\\SystemExit\\.Current]\n"
                           "DefaultValue=\n"
                           "[AppEvents\\Schemes\\Apps\\.Default\\MailBeep\\.Current]\n"
-                          "DefaultValue=mail.wav\n");
+                          "DefaultValue=mail.wav\n"
+                          "[boot]\n"
+                          "SCRNSAVE.EXE=%WinDir%SYSTEM\\Sea.scr\n");
     EXPECT_TRUE(failures.empty());
 
     std::string wallpaper = program.path() + "Pictures/sea.bmp";
@@ -92,6 +95,9 @@ TEST_F(ThemeApplierTest, SetsWallpaperSoundsAndColoursTheThemeNames)
     EXPECT_EQ(value("Control Panel\\Colors", "Background"), "0 0 64");
     EXPECT_EQ(value("Control Panel\\Colors", "Window"), "250 250 240");
     EXPECT_EQ(value("Control Panel\\Colors", "ActiveTitle"), "0 0 128");
+    EXPECT_EQ(program.read("machine/c/WINDOWS/system.ini"),
+        replaced(StandInFiles::systemIni(), "SCRNSAVE.EXE=\r\n", "SCRNSAVE.EXE=" + windows() + "/SYSTEM/Sea.scr\r\n"));
+    EXPECT_EQ(value(desktopKey, "ScreenSaveActive"), "0") << "a replaced line leaves the switch alone";
     EXPECT_EQ(program.read("machine/c/logo.sys"), "BM logo");
 }
 
