@@ -1,23 +1,160 @@
 #include "panels/sound/Ttonvikform.h"
 
-#include "panels/sound/SoundModule.h"
+#include "cycle/RegistryFile.h"
+#include "cycle/StandInMachine.h"
+#include "panels/sound/SoundApply.h"
 #include "panels/sound/TtonvikformGeometry.h"
 #include "shell/TWindowSet.h"
 #include "shell/confirm/Tcancelform2.h"
 #include "shell/help/Thelp.h"
+#include "shell/skin/TErrorBox.h"
+#include "shell/skin/TFileDialog.h"
 
 #include <QCheckBox>
+#include <QEvent>
+#include <QListView>
+#include <QScopedValueRollback>
+
+namespace {
+
+const char* const listNames[] = { "inlist", "outlist" };
+
+// The start-up has made the machine; a store that is missing even so is reported when Save uses it.
+ModuleParameters machineSoundModule(const std::string& programDirectory)
+{
+    auto registry = std::make_shared<RegistryFile>(StandInMachine(programDirectory).registryPath());
+    return soundModule(std::make_shared<SoundApply>(std::move(registry)));
+}
+
+} // namespace
 
 Ttonvikform::Ttonvikform(TWindowSet& windows)
-    : TModulePanel(TtonvikformGeometry, windows, soundModule(),
+    : TModulePanel(TtonvikformGeometry, windows, machineSoundModule(windows.programDirectory()),
         { { "inlist", "inenable", "inran", "innext" }, { "outlist", "outenable", "outran", "outnext" } })
+    , panel_(std::make_unique<SoundPanel>(model()))
 {
-    checkBox("inedit")->setChecked(model().editTarget() == StartupSounds);
-    checkBox("outedit")->setChecked(model().editTarget() == ShutdownSounds);
+    connectList(StartupSounds);
+    connectList(ShutdownSounds);
+    onClick("inedit", [this] { ineditClick(); });
+    onClick("outedit", [this] { outeditClick(); });
+    for (SoundList which : { StartupSounds, ShutdownSounds }) {
+        const char* enable = which == StartupSounds ? "inenable" : "outenable";
+        const char* random = which == StartupSounds ? "inran" : "outran";
+        onClick(enable, [this, which, enable] { panel_->setEnabled(which, checkBox(enable)->isChecked()); });
+        onClick(random, [this, which, random] { panel_->setRandom(which, checkBox(random)->isChecked()); });
+    }
+    onClick("BitBtn1", [this] { Button1Click(); });
+    onClick("BitBtn2", [this] { Button3Click(); });
+    onClick("BitBtn3", [this] { Button5Click(); });
+    onClick("BitBtn4", [this] { Button2Click(); });
     onClick("BitBtn5", [this] { Button4Click(); });
     onClick("BitBtn6", [this] { Button6Click(); });
     onClick("BitBtn7", [this] { BitBtn7Click(); });
+    onClick("BitBtn8", [this] { BitBtn8Click(); });
+    onClick("BitBtn9", [this] { BitBtn9Click(); });
+    onClick("BitBtn10", [this] { BitBtn10Click(); });
     onSystemClose([this] { BitBtn7Click(); });
+    showSwitches();
+}
+
+Ttonvikform::~Ttonvikform()
+{
+    for (const char* name : listNames)
+        listBox(name)->viewport()->removeEventFilter(this);
+}
+
+void Ttonvikform::connectList(SoundList which)
+{
+    QListView* list = listBox(listNames[which]);
+    connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+        guarded([this, which] { listClick(which); }));
+    connect(list, &QListView::doubleClicked, this, guarded([this, which] { listDblClick(which); }));
+    connect(list, &QListView::clicked, this, guarded([this, which] {
+        if (!selectedByThisPress_[which])
+            listClick(which);
+    }));
+    list->viewport()->installEventFilter(this);
+}
+
+bool Ttonvikform::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        for (SoundList which : { StartupSounds, ShutdownSounds })
+            if (watched == listBox(listNames[which])->viewport())
+                selectedByThisPress_[which] = false;
+    }
+    return TModulePanel::eventFilter(watched, event);
+}
+
+void Ttonvikform::listClick(SoundList which)
+{
+    if (followingModel_)
+        return;
+    selectedByThisPress_[which] = true;
+    QModelIndexList rows = listBox(listNames[which])->selectionModel()->selectedRows();
+    SoundPanel::Row row;
+    if (!rows.isEmpty())
+        row = static_cast<std::size_t>(rows.front().row());
+    panel_->select(which, row);
+    showSwitches();
+}
+
+void Ttonvikform::listDblClick(SoundList which)
+{
+    panel_->chooseNext(which);
+    showSwitches();
+}
+
+void Ttonvikform::ineditClick()
+{
+    panel_->clickEditBox(StartupSounds, checkBox("inedit")->isChecked());
+    showSwitches();
+}
+
+void Ttonvikform::outeditClick()
+{
+    panel_->clickEditBox(ShutdownSounds, checkBox("outedit")->isChecked());
+    showSwitches();
+}
+
+SoundPanel::FileNames Ttonvikform::chooseWaves()
+{
+    return TFileDialog::openFiles(this, "Wav Sound Files|*.wav");
+}
+
+void Ttonvikform::Button1Click()
+{
+    SoundPanel::FileNames files = chooseWaves();
+    QScopedValueRollback<bool> following(followingModel_, true);
+    panel_->add(files);
+    showSelection();
+}
+
+void Ttonvikform::Button3Click()
+{
+    SoundPanel::FileNames files = chooseWaves();
+    QScopedValueRollback<bool> following(followingModel_, true);
+    panel_->insert(files);
+    showSelection();
+}
+
+void Ttonvikform::Button5Click()
+{
+    QScopedValueRollback<bool> following(followingModel_, true);
+    panel_->remove();
+    showSelection();
+}
+
+void Ttonvikform::Button2Click()
+{
+    try {
+        panel_->save();
+    } catch (...) {
+        showSwitches();
+        throw;
+    }
+    showSwitches();
+    leave();
 }
 
 void Ttonvikform::Button4Click()
@@ -33,4 +170,39 @@ void Ttonvikform::Button6Click()
 void Ttonvikform::BitBtn7Click()
 {
     leave();
+}
+
+void Ttonvikform::BitBtn8Click()
+{
+    panel_->play();
+}
+
+void Ttonvikform::BitBtn9Click()
+{
+    panel_->pause();
+}
+
+void Ttonvikform::BitBtn10Click()
+{
+    panel_->stop();
+}
+
+void Ttonvikform::showSelection()
+{
+    for (SoundList which : { StartupSounds, ShutdownSounds }) {
+        QListView* list = listBox(listNames[which]);
+        if (SoundPanel::Row row = panel_->selected(which)) {
+            QModelIndex index = list->model()->index(static_cast<int>(*row), 0);
+            list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        } else {
+            list->selectionModel()->clearSelection();
+        }
+    }
+}
+
+void Ttonvikform::showSwitches()
+{
+    checkBox("inedit")->setChecked(panel_->editTarget() == StartupSounds);
+    checkBox("outedit")->setChecked(panel_->editTarget() == ShutdownSounds);
+    showModel();
 }

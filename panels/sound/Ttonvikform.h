@@ -1,16 +1,53 @@
 #pragma once
 
 #include "panels/TModulePanel.h"
+#include "panels/sound/SoundPanel.h"
+
+#include <memory>
 
 class TWindowSet;
 
-// The sound panel.
+// The sound panel. It shows the state of its SoundPanel in the controls and hands every user
+// action to it.
 class Ttonvikform : public TModulePanel {
     Q_OBJECT
 public:
     explicit Ttonvikform(TWindowSet& windows);
+    ~Ttonvikform() override;
 
+    SoundPanel& panel() const { return *panel_; }
+
+    void Button1Click();
+    void Button3Click();
+    void Button5Click();
+    void Button2Click();
     void Button4Click();
     void Button6Click();
     void BitBtn7Click();
+    void BitBtn8Click();
+    void BitBtn9Click();
+    void BitBtn10Click();
+    void ineditClick();
+    void outeditClick();
+    void inlistClick() { listClick(StartupSounds); }
+    void outlistClick() { listClick(ShutdownSounds); }
+    void inlistDblClick() { listDblClick(StartupSounds); }
+    void outlistDblClick() { listDblClick(ShutdownSounds); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void connectList(SoundList which);
+    void listClick(SoundList which);
+    void listDblClick(SoundList which);
+    SoundPanel::FileNames chooseWaves();
+    // The list controls follow the model's selections without it counting as the user's.
+    void showSelection();
+    void showSwitches();
+
+    std::unique_ptr<SoundPanel> panel_;
+    bool followingModel_ = false;
+    // A click on the entry that is already selected loads it afresh.
+    bool selectedByThisPress_[2] = {};
 };

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "cycle/CycleModule.h"
+#include "panels/sound/SoundModule.h"
+#include "panels/sound/TMediaPlayer.h"
+
+#include <memory>
+
+class SoundBackEnd;
+
+// What the user does in the sound panel, without the window: the two lists with a selected entry
+// each, the edit target that Add, Insert and Remove act on (shown by `inedit` and `outedit`),
+// the test player that a selected entry is loaded into, and Save and Exit.
+class SoundPanel {
+public:
+    using Row = CycleModule::Row;
+    using FileNames = CycleModule::FileNames;
+
+    // The module holds the lists, switches and next fields; without a back end the player uses the
+    // platform's.
+    explicit SoundPanel(CycleModule& module, std::shared_ptr<SoundBackEnd> backEnd = {});
+
+    const CycleModule& cycle() const { return m_cycle; }
+    SoundList editTarget() const { return static_cast<SoundList>(m_cycle.editTarget()); }
+    Row selected(SoundList which) const { return m_selected[which]; }
+    TMediaPlayer& player() { return m_player; }
+
+    // The user ticked or unticked `inedit` (StartupSounds) or `outedit`: unticking the ticked box
+    // ticks the other one, so one list is always the target.
+    void clickEditBox(SoundList box, bool ticked);
+    // An entry is selected (mouse or arrow keys): a non-empty entry is opened in the player, closing
+    // the sound open before; only when that succeeds does its list become the edit target.
+    void select(SoundList which, Row row);
+    void setEnabled(SoundList which, bool enabled) { m_cycle.setEnabled(enabled, which); }
+    void setRandom(SoundList which, bool random) { m_cycle.setRandom(random, which); }
+
+    void add(const FileNames& files);
+    void insert(const FileNames& files);
+    void remove();
+    // A double-click on an entry of `which` makes it that list's next one.
+    void chooseNext(SoundList which);
+    // Save and Exit; when it returns, the panel may close. The player plays on.
+    void save() { m_cycle.save(); }
+
+    void play() { m_player.play(); }
+    void pause() { m_player.pause(); }
+    void stop() { m_player.stop(); }
+
+private:
+    static SoundList other(SoundList which) { return which == StartupSounds ? ShutdownSounds : StartupSounds; }
+
+    CycleModule& m_cycle;
+    TMediaPlayer m_player;
+    Row m_selected[2];
+};
