@@ -1,0 +1,168 @@
+// From the entry click to the first sample, and the memory that takes, for a 1-second and a
+// 10-minute 44.1 kHz 16-bit stereo wave: the test player (open, then play; it streams from the file)
+// against the naive way of the same back end (SDL_LoadWAV of the whole file, then SDL_QueueAudio).
+//   bench_sound <folder for the generated waves> [runs]
+//   bench_sound --peak player|naive <file.wav>   one open in a fresh process: extra peak memory
+// Runs on SDL's "dummy" driver unless SDL_AUDIODRIVER names another.
+#include "panels/sound/TMediaPlayer.h"
+
+#include <SDL.h>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+void put(std::ofstream& out, std::uint32_t value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        out.put(static_cast<char>(value >> (8 * i) & 0xFF));
+}
+
+std::string makeWave(const std::string& folder, const std::string& name, std::uint32_t seconds)
+{
+    std::string path = folder + "/" + name;
+    std::uint32_t dataBytes = seconds * 44100 * 4;
+    if (std::filesystem::exists(path) && std::filesystem::file_size(path) == 44 + dataBytes)
+        return path;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write("RIFF", 4);
+    put(out, 36 + dataBytes, 4);
+    out.write("WAVEfmt ", 8);
+    put(out, 16, 4);
+    put(out, 1, 2);
+    put(out, 2, 2);
+    put(out, 44100, 4);
+    put(out, 44100 * 4, 4);
+    put(out, 4, 2);
+    put(out, 16, 2);
+    out.write("data", 4);
+    put(out, dataBytes, 4);
+    std::vector<char> second(44100 * 4);
+    for (std::size_t i = 0; i < second.size(); i += 2) {
+        auto sample = static_cast<std::int16_t>(8000 * ((i / 2) % 100) / 100 - 4000);
+        second[i] = static_cast<char>(sample & 0xFF);
+        second[i + 1] = static_cast<char>(sample >> 8 & 0xFF);
+    }
+    for (std::uint32_t s = 0; s < seconds; ++s)
+        out.write(second.data(), static_cast<std::streamsize>(second.size()));
+    return path;
+}
+
+// Open, play, and wait until the device has taken the first piece of the sound.
+double playerToFirstSample(const std::string& path)
+{
+    TMediaPlayer player;
+    auto start = Clock::now();
+    player.FileName = path;
+    player.open();
+    player.play();
+    while (player.position() == 0)
+        std::this_thread::yield();
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double naiveToFirstSample(const std::string& path)
+{
+    auto start = Clock::now();
+    SDL_AudioSpec spec {};
+    Uint8* samples = nullptr;
+    Uint32 bytes = 0;
+    if (!SDL_LoadWAV(path.c_str(), &spec, &samples, &bytes))
+        return -1;
+    spec.callback = nullptr;
+    spec.samples = 512; // the player's period, so both wait alike for the device
+    SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &spec, nullptr, 0);
+    SDL_QueueAudio(device, samples, bytes);
+    SDL_PauseAudioDevice(device, 0);
+    while (SDL_GetQueuedAudioSize(device) == bytes)
+        std::this_thread::yield();
+    double took = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    SDL_CloseAudioDevice(device);
+    SDL_FreeWAV(samples);
+    return took;
+}
+
+long statusKiB(const char* field)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind(field, 0) == 0)
+            return std::atol(line.c_str() + std::string(field).size());
+    return 0;
+}
+
+int peak(const std::string& way, const std::string& path)
+{
+    SDL_InitSubSystem(SDL_INIT_AUDIO);
+    long before = statusKiB("VmRSS:");
+    double took = way == "naive" ? naiveToFirstSample(path) : playerToFirstSample(path);
+    std::printf("%.3f %ld\n", took, statusKiB("VmHWM:") - before);
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return 0;
+}
+
+long extraKiB(const std::string& self, const std::string& way, const std::string& path)
+{
+    std::string command = "'" + self + "' --peak " + way + " '" + path + "'";
+    FILE* child = ::popen(command.c_str(), "r");
+    double took = 0;
+    long kib = -1;
+    if (child && std::fscanf(child, "%lf %ld", &took, &kib) != 2)
+        kib = -1;
+    if (child)
+        ::pclose(child);
+    return kib;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    if (argc == 4 && std::string(argv[1]) == "--peak")
+        return peak(argv[2], argv[3]);
+    if (argc < 2 || argc > 3) {
+        std::fprintf(stderr, "usage: bench_sound <folder> [runs] | bench_sound --peak player|naive <file.wav>\n");
+        return 2;
+    }
+    int runs = argc == 3 ? std::max(1, std::atoi(argv[2])) : 5;
+    std::filesystem::create_directories(argv[1]);
+    const std::string files[] = { makeWave(argv[1], "second.wav", 1), makeWave(argv[1], "ten-minutes.wav", 600) };
+    const char* names[] = { "1 s", "10 min" };
+
+    SDL_InitSubSystem(SDL_INIT_AUDIO);
+    std::vector<double> player[2], naive[2];
+    for (int run = 0; run < runs; ++run) {
+        for (int f = 0; f < 2; ++f) {
+            player[f].push_back(playerToFirstSample(files[f]));
+            naive[f].push_back(naiveToFirstSample(files[f]));
+        }
+    }
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+
+    std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
+    std::printf("open to first sample (median of %d), extra peak memory (a fresh process each):\n", runs);
+    for (int f = 0; f < 2; ++f) {
+        std::printf("  %-6s  player %8.2f ms %8ld KiB    naive %8.2f ms %8ld KiB\n", names[f], median(player[f]),
+            extraKiB(self, "player", files[f]), median(naive[f]), extraKiB(self, "naive", files[f]));
+    }
+    std::printf("player 10 min / 1 s: %.2f x; player / naive at 10 min: %.3f x\n",
+        median(player[1]) / median(player[0]), median(player[1]) / median(naive[1]));
+    return 0;
+}
