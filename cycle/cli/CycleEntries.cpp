@@ -3,6 +3,8 @@
 #include "panels/logo/LogoModule.h"
 #include "panels/saver/SaverApply.h"
 #include "panels/saver/SaverModule.h"
+#include "panels/theme/ThemeModule.h"
+#include "panels/theme/ThemeShell.h"
 #include "panels/wallpaper/WallpaperApply.h"
 #include "panels/wallpaper/WallpaperModule.h"
 
@@ -53,9 +55,21 @@ CycleEntry logo()
     return entry;
 }
 
+// The theme goes to the shell's "Apply Settings", which, as on Windows, reports nothing back.
+CycleEntry theme()
+{
+    CycleEntry entry;
+    entry.name = "theme";
+    entry.lineNames = { "theme" };
+    entry.parameters = [](const CycleServices& services) {
+        return themeModule(makeThemeShell(services.system, services.programDirectory, {}));
+    };
+    return entry;
+}
+
 } // namespace
 
 std::vector<CycleEntry> cycleEntries()
 {
-    return { wallpaper(), saver(), logo() };
+    return { wallpaper(), saver(), logo(), theme() };
 }

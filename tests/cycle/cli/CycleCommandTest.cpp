@@ -53,6 +53,22 @@ TEST_F(CycleCommandTest, AppliesTheWallpaperAndAdvancesOnlyItsSettings)
     EXPECT_EQ(result.out, "wallpaper: applied 3 of 3 /pics/c.bmp (tiled), next 1\n");
 }
 
+TEST_F(CycleCommandTest, TheThemeComesLastAndWinsOverTheWallpaper)
+{
+    folder.write("murello.dat", "/pics/own.bmp\r\n");
+    folder.write("murello.cfg", "t\r\n1\r\nf\r\n");
+    folder.write("space.theme", "[Control Panel\\Desktop]\r\nWallpaper=/themes/space.bmp\r\nTileWallpaper=1\r\n");
+    folder.write("ambrel.dat", folder.file("space.theme") + "\r\n");
+    folder.write("ambrel.cfg", "tr\r\n0\r\n");
+    Outcome result = run({ "--only", "theme,wallpaper" });
+    EXPECT_EQ(result.exitCode, 0) << result.errors;
+    EXPECT_EQ(result.out,
+        "wallpaper: applied 1 of 1 /pics/own.bmp (centred), next 1\ntheme: applied 1 of 1 " + folder.file("space.theme")
+            + ", next 1\n");
+    EXPECT_NE(winIni().find("\r\nWallpaper=/themes/space.bmp\r\nTileWallpaper=1\r\n"), std::string::npos) << winIni();
+    EXPECT_EQ(folder.read("ambrel.cfg"), "tr\r\n1\r\n");
+}
+
 TEST_F(CycleCommandTest, ADryRunSaysWhatWouldBeAppliedAndWritesNothing)
 {
     folder.write("murello.dat", "/a.bmp\r\n/b.bmp\r\n");
@@ -69,7 +85,7 @@ TEST_F(CycleCommandTest, ADryRunSaysWhatWouldBeAppliedAndWritesNothing)
 
 TEST_F(CycleCommandTest, QuietListsAreOneLineEach)
 {
-    EXPECT_EQ(run({}).out, "wallpaper: empty list\nscreen saver: empty list\nlogo: empty list\n");
+    EXPECT_EQ(run({}).out, "wallpaper: empty list\nscreen saver: empty list\nlogo: empty list\ntheme: empty list\n");
     folder.write("murello.dat", "/a.bmp\r\n");
     folder.write("murello.cfg", "f\r\n1\r\nt\r\n");
     Outcome result = run({ "--only", "wallpaper" });
@@ -92,7 +108,7 @@ TEST_F(CycleCommandTest, AFailureIsTheErrorBoxTextAndTheOthersStillCycle)
     folder.write("brisko.cfg", "t\r\n2\r\n");
     std::string winIniPath = folder.file("machine/c/WINDOWS/win.ini");
     std::filesystem::remove(winIniPath);
-    Outcome result = run({});
+    Outcome result = run({ "--only", "wallpaper,saver,logo" });
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.out,
         "wallpaper: failed\nscreen saver: applied 2 of 2 /s/two.SCR, next 1\nlogo: applied 2 of 2 "
