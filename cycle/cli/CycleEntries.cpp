@@ -3,6 +3,8 @@
 #include "panels/logo/LogoModule.h"
 #include "panels/saver/SaverApply.h"
 #include "panels/saver/SaverModule.h"
+#include "panels/sound/SoundApply.h"
+#include "panels/sound/SoundModule.h"
 #include "panels/theme/ThemeModule.h"
 #include "panels/theme/ThemeShell.h"
 #include "panels/wallpaper/WallpaperApply.h"
@@ -27,6 +29,17 @@ CycleEntry wallpaper()
             return " (centred)";
         return " (tiling left out)";
     };
+    return entry;
+}
+
+CycleEntry sound()
+{
+    CycleEntry entry;
+    entry.name = "sound";
+    entry.lineNames = { "start-up sounds", "shutdown sounds" };
+    entry.parameters
+        = [](const CycleServices& services) { return soundModule(std::make_shared<SoundApply>(services.registry)); };
+    entry.skipped = "skipped, the sound event's registry key is missing";
     return entry;
 }
 
@@ -71,5 +84,5 @@ CycleEntry theme()
 
 std::vector<CycleEntry> cycleEntries()
 {
-    return { wallpaper(), saver(), logo(), theme() };
+    return { wallpaper(), sound(), saver(), logo(), theme() };
 }

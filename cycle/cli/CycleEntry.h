@@ -15,6 +15,8 @@ struct CycleEntry {
     std::function<ModuleParameters(const CycleServices&)> parameters;
     // Words that follow an applied entry's path on its line (" (tiled)"), or nothing.
     std::function<std::string(const AppliedEntry&)> describe;
+    // The line's words when the apply step finds no place for the entry in Windows.
+    std::string skipped = "skipped";
 };
 
 // Every module, in the order they are cycled. The theme comes last so that what a theme sets wins

@@ -16,7 +16,7 @@ std::string describe(const CycleEntry& entry, const StoredCycle& cycle, bool dry
     case StoredCycle::Outcome::EmptyList:
         return "empty list";
     case StoredCycle::Outcome::Skipped:
-        return "skipped, Windows has no place for it";
+        return entry.skipped;
     case StoredCycle::Outcome::Applied:
         break;
     }

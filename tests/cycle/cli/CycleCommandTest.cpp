@@ -69,6 +69,30 @@ TEST_F(CycleCommandTest, TheThemeComesLastAndWinsOverTheWallpaper)
     EXPECT_EQ(folder.read("ambrel.cfg"), "tr\r\n1\r\n");
 }
 
+TEST_F(CycleCommandTest, EachSoundListCyclesOnItsOwnLines)
+{
+    folder.write("tonvikst.dat", "/w/hello.wav\r\n/w/hi.wav\r\n");
+    folder.write("tonvikxt.dat", "/w/bye.wav\r\n");
+    folder.write("tonvik.cfg", "t\r\n0\r\nf\r\n1\r\n");
+    Outcome result = run({ "--only", "sound" });
+    EXPECT_EQ(result.out, "start-up sounds: applied 1 of 2 /w/hello.wav, next 2\nshutdown sounds: disabled\n");
+    EXPECT_EQ(folder.read("tonvik.cfg"), "t\r\n2\r\nf\r\n1\r\n");
+    EXPECT_NE(registry().find("SystemStart\\.Current]\r\n@=\"/w/hello.wav\""), std::string::npos) << registry();
+
+    // A machine whose store lacks the event's key skips that list and keeps its position.
+    std::string store = registry();
+    std::string key = "[HKEY_CURRENT_USER\\AppEvents\\Schemes\\Apps\\.Default\\SystemExit\\.Current]";
+    store.replace(store.find(key), key.size(), "[HKEY_CURRENT_USER\\Elsewhere]");
+    folder.write("machine/registry.reg", store);
+    folder.write("tonvik.cfg", "t\r\n2\r\ntr\r\n1\r\n");
+    result = run({ "--only", "sound" });
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out,
+        "start-up sounds: applied 2 of 2 /w/hi.wav, next 1\nshutdown sounds: skipped, the sound event's registry key "
+        "is missing\n");
+    EXPECT_EQ(folder.read("tonvik.cfg"), "t\r\n1\r\ntr\r\n1\r\n");
+}
+
 TEST_F(CycleCommandTest, ADryRunSaysWhatWouldBeAppliedAndWritesNothing)
 {
     folder.write("murello.dat", "/a.bmp\r\n/b.bmp\r\n");
@@ -85,7 +109,9 @@ TEST_F(CycleCommandTest, ADryRunSaysWhatWouldBeAppliedAndWritesNothing)
 
 TEST_F(CycleCommandTest, QuietListsAreOneLineEach)
 {
-    EXPECT_EQ(run({}).out, "wallpaper: empty list\nscreen saver: empty list\nlogo: empty list\ntheme: empty list\n");
+    EXPECT_EQ(run({}).out,
+        "wallpaper: empty list\nstart-up sounds: empty list\nshutdown sounds: empty list\nscreen saver: empty "
+        "list\nlogo: empty list\ntheme: empty list\n");
     folder.write("murello.dat", "/a.bmp\r\n");
     folder.write("murello.cfg", "f\r\n1\r\nt\r\n");
     Outcome result = run({ "--only", "wallpaper" });
