@@ -6,6 +6,7 @@
 #include "panels/saver/TsaverformGeometry.h"
 #include "panels/sound/TtonvikformGeometry.h"
 #include "panels/theme/TthemeformGeometry.h"
+#include "panels/theme/TthemeviewGeometry.h"
 #include "panels/wallpaper/TmurelloformGeometry.h"
 #include "shell/TthemainformGeometry.h"
 #include "shell/about/TbigaboutGeometry.h"
@@ -27,6 +28,7 @@ inline const TWindowGeometry* const windowTables[] = {
     &TbigaboutGeometry,
     &TlogorestGeometry,
     &TthemeformGeometry,
+    &TthemeviewGeometry,
     &TthemehelpGeometry,
     &TcancelformGeometry,
     &Tcancelform2Geometry,

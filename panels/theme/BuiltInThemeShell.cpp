@@ -4,8 +4,10 @@
 #include "panels/theme/ThemeFile.h"
 #include "panels/theme/ThemeModule.h"
 
+#include <optional>
+
 BuiltInThemeShell::BuiltInThemeShell(std::shared_ptr<System> platform, std::shared_ptr<ThemeApplier> applier,
-    std::function<void(const std::string&)> show)
+    std::function<void(const ThemeSettings&)> show)
     : m_platform(std::move(platform))
     , m_applier(std::move(applier))
     , m_show(std::move(show))
@@ -27,7 +29,13 @@ void BuiltInThemeShell::shellExecute(const std::string& verb, const std::string&
         if (theme)
             m_applier->apply(target);
     } else if (verb == themeOpenVerb && theme && m_show) {
-        m_show(target);
+        std::optional<ThemeSettings> settings;
+        try {
+            settings = m_applier->read(target);
+        } catch (const std::exception&) {
+        }
+        if (settings)
+            m_show(*settings);
     } else {
         m_platform->shellExecute(verb, target);
     }

@@ -7,15 +7,17 @@
 #include <string>
 
 class ThemeApplier;
+struct ThemeSettings;
 
 // The shell where no theme software exists: it carries out "Apply Settings" on a theme file
-// itself, at once, and "open" on one shows the theme with `show` (without one, the platform opens
-// it); "Apply Settings" on any other file does nothing, as a shell that knows no such verb for it.
-// Everything else goes to the platform.
+// itself, at once, and "open" on one shows what the theme would change with `show` (without one,
+// the platform opens it). A theme that can't be read shows nothing, and "Apply Settings" on any
+// other file does nothing, as a shell that knows no such verb for it. Everything else goes to the
+// platform.
 class BuiltInThemeShell : public System {
 public:
     BuiltInThemeShell(std::shared_ptr<System> platform, std::shared_ptr<ThemeApplier> applier,
-        std::function<void(const std::string& themePath)> show);
+        std::function<void(const ThemeSettings& theme)> show);
 
     std::string programDirectory() override { return m_platform->programDirectory(); }
     std::string shortPath(const std::string& path) override { return m_platform->shortPath(path); }
@@ -33,5 +35,5 @@ public:
 private:
     std::shared_ptr<System> m_platform;
     std::shared_ptr<ThemeApplier> m_applier;
-    std::function<void(const std::string&)> m_show;
+    std::function<void(const ThemeSettings&)> m_show;
 };

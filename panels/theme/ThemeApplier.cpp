@@ -57,7 +57,12 @@ ThemeSettings ThemeApplier::read(const std::string& themePath) const
         windows = windowsDirectory(*m_registry);
     } catch (const Exception&) {
     }
-    return ThemeSettings::of(ThemeFile(lines), ThemeVariables(windows, themePath));
+    ThemeSettings settings = ThemeSettings::of(ThemeFile(lines), ThemeVariables(windows, themePath));
+    std::size_t nameStart = themePath.find_last_of("/\\:");
+    settings.name = nameStart == std::string::npos ? themePath : themePath.substr(nameStart + 1);
+    if (foldedName(settings.name).ends_with(".THEME"))
+        settings.name.resize(settings.name.size() - 6);
+    return settings;
 }
 
 std::vector<std::string> ThemeApplier::apply(const std::string& themePath) const

@@ -13,6 +13,8 @@ class ThemeVariables;
 struct ThemeSettings {
     using Pairs = std::vector<std::pair<std::string, std::string>>;
 
+    std::string name; // the file's name without ".theme", as the Desktop Themes list shows it
+
     std::optional<std::string> wallpaper;
     std::optional<std::string> tilingFlag; // "t" for TileWallpaper=1, "f" for 0
     std::optional<std::string> screenSaver;

@@ -9,13 +9,13 @@
 
 #ifdef _WIN32
 std::shared_ptr<System> makeThemeShell(
-    std::shared_ptr<System> platform, const std::string&, std::function<void(const std::string&)>)
+    std::shared_ptr<System> platform, const std::string&, std::function<void(const ThemeSettings&)>)
 {
     return platform;
 }
 #else
-std::shared_ptr<System> makeThemeShell(
-    std::shared_ptr<System> platform, const std::string& programDirectory, std::function<void(const std::string&)> show)
+std::shared_ptr<System> makeThemeShell(std::shared_ptr<System> platform, const std::string& programDirectory,
+    std::function<void(const ThemeSettings&)> show)
 {
     auto registry = std::make_shared<RegistryFile>(StandInMachine(programDirectory).registryPath());
     auto applier = std::make_shared<ThemeApplier>(registry, std::make_shared<LineFiles>(), platform);

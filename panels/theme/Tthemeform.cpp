@@ -2,8 +2,11 @@
 
 #include "cycle/PosixSystem.h"
 #include "panels/theme/ThemeModule.h"
+#include "panels/theme/ThemeSettings.h"
 #include "panels/theme/ThemeShell.h"
 #include "panels/theme/TthemeformGeometry.h"
+#include "panels/theme/Tthemeview.h"
+#include "panels/wallpaper/PictureFile.h"
 #include "shell/TWindowSet.h"
 #include "shell/confirm/Tcancelform5.h"
 #include "shell/help/Tthemehelp.h"
@@ -14,13 +17,18 @@
 #include <QListView>
 
 Tthemeform::Tthemeform(TWindowSet& windows)
-    : Tthemeform(windows, makeThemeShell(std::make_shared<PosixSystem>(), windows.programDirectory(), {}))
+    : Tthemeform(windows,
+        makeThemeShell(std::make_shared<PosixSystem>(), windows.programDirectory(),
+            [this](const ThemeSettings& theme) { showTheme(theme); }))
 {
 }
+
+Tthemeform::~Tthemeform() = default;
 
 Tthemeform::Tthemeform(TWindowSet& windows, std::shared_ptr<System> shell)
     : TModulePanel(TthemeformGeometry, windows, themeModule(shell), { { "list", "enable", "ran", "next" } })
     , shell_(std::move(shell))
+    , themeview_(std::make_unique<Tthemeview>())
 {
     QListView* list = listBox("list");
     connect(list, &QListView::doubleClicked, this, guarded([this] { listDblClick(); }));
@@ -125,4 +133,17 @@ void Tthemeform::BitBtn7Click()
 void Tthemeform::BitBtn8Click()
 {
     leave();
+}
+
+// A wallpaper that can't be shown leaves the picture out; the rest of the theme is still shown.
+void Tthemeform::showTheme(const ThemeSettings& theme)
+{
+    QImage picture;
+    if (theme.wallpaper) {
+        try {
+            picture = loadPictureFile(*theme.wallpaper);
+        } catch (const std::exception&) {
+        }
+    }
+    themeview_->showTheme(theme, picture);
 }

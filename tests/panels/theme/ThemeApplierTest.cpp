@@ -154,7 +154,9 @@ TEST_F(ThemeApplierTest, AFailingItemDoesNotStopTheOthers)
 TEST_F(ThemeApplierTest, TheBuiltInShellAppliesAndShowsThemeFilesOnly)
 {
     std::vector<std::string> shown;
-    BuiltInThemeShell shell(system, applier, [&](const std::string& path) { shown.push_back(path); });
+    BuiltInThemeShell shell(system, applier, [&](const ThemeSettings& theme) {
+        shown.push_back(theme.name + ": " + theme.items().at(0).first + " " + theme.items().at(0).second);
+    });
     program.write("a.txt", "[Control Panel\\Colors]\nMenu=1 2 3\n");
     program.write("b.THEME", "[Control Panel\\Colors]\nMenu=4 5 6\n");
 
@@ -165,8 +167,9 @@ TEST_F(ThemeApplierTest, TheBuiltInShellAppliesAndShowsThemeFilesOnly)
     shell.shellExecute("open", program.file("b.THEME"));
     shell.shellExecute("open", "mailto:someone@example.org");
     shell.shellExecute("Apply Settings", program.file("gone.theme"));
+    shell.shellExecute("open", program.file("gone.theme"));
 
-    EXPECT_EQ(shown, std::vector<std::string> { program.file("b.THEME") });
+    EXPECT_EQ(shown, std::vector<std::string> { "b: Colour Menu 4 5 6" });
     EXPECT_EQ(system->requests, std::vector<std::string> { "open mailto:someone@example.org" });
 }
 

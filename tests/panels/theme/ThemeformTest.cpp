@@ -1,15 +1,20 @@
 #include "cycle/StandInMachine.h"
 #include "cycle/TemporaryFolder.h"
 #include "panels/theme/Tthemeform.h"
+#include "panels/theme/Tthemeview.h"
 #include "shell/TWindowSet.h"
 #include "shell/Tthemainform.h"
 #include "shell/skin/TBitmapButton.h"
 #include "shell/skin/TErrorBox.h"
 #include "shell/skin/TFileDialog.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -88,5 +93,33 @@ TEST_F(Themeform, EditsTheListAndSaveAppliesTheThemeAtTheNextPosition)
     EXPECT_EQ(folder.read("ambrel.dat"), b + "\r\n" + c + "\r\n");
     EXPECT_EQ(folder.read("ambrel.cfg"), "t\r\n1\r\n");
     EXPECT_NE(folder.read("machine/registry.reg").find("\"Background\"=\"3 3 3\""), std::string::npos);
+    EXPECT_TRUE(shown.empty()) << shown.front();
+}
+
+TEST_F(Themeform, PreviewShowsTheSelectedThemeWithoutApplyingIt)
+{
+    QImage wide(604, 100, QImage::Format_RGB32);
+    wide.fill(Qt::darkCyan);
+    wide.save(QString::fromStdString(folder.file("sea.bmp")), "BMP");
+    folder.write("Sea.theme", "[Control Panel\\Desktop]\r\nWallpaper=%ThemeDir%sea.bmp\r\n");
+    std::string registry = folder.read("machine/registry.reg");
+    chosen = { folder.file("Sea.theme") };
+    panel().button("BitBtn1")->click();
+
+    Tthemeview& view = panel().themeview();
+    panel().button("BitBtn7")->click();
+    EXPECT_FALSE(view.isVisible()) << "nothing selected";
+    select(0);
+    panel().button("BitBtn7")->click();
+    ASSERT_TRUE(view.isVisible());
+    EXPECT_TRUE(panel().isVisible());
+    EXPECT_EQ(view.image("name")->text(), "Sea");
+    EXPECT_EQ(view.image("pic")->pixmap().size(), QSize(302, 50));
+    EXPECT_EQ(view.memo("items")->toPlainText().toStdString(), "Wallpaper: " + folder.file("sea.bmp"));
+    EXPECT_EQ(folder.read("machine/registry.reg"), registry);
+
+    QApplication::setActiveWindow(&view);
+    QTest::keyClick(&view, Qt::Key_Escape);
+    EXPECT_FALSE(view.isVisible());
     EXPECT_TRUE(shown.empty()) << shown.front();
 }
