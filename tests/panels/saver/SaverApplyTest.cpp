@@ -1,12 +1,16 @@
 #include "panels/saver/SaverApply.h"
 
 #include "cycle/Exception.h"
+#include "cycle/LineFiles.h"
 #include "cycle/RecordingSystem.h"
+#include "cycle/TemporaryFolder.h"
 #include "support/MemoryLineFiles.h"
 #include "support/MemoryRegistry.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -153,4 +157,30 @@ TEST_F(SaverApplyTest, WithoutTheDesktopKeyTheLineIsStillAdded)
     ASSERT_EQ(apply({ "[boot]" }, "C:\\A.SCR"), "");
     EXPECT_EQ(files->files[systemIni], (LineList { "[boot]", "SCRNSAVE.EXE=C:\\A.SCR" }));
     EXPECT_EQ(files->writes(), Log { "write " + systemIni });
+}
+
+TEST_F(SaverApplyTest, OnDiskEveryOtherLineAndTheTextAfterANulComeBack)
+{
+    TemporaryFolder folder;
+    registry->key(RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion")["SystemRoot"]
+        = { RegistryValue::Kind::String, folder.path() + "WINDOWS" };
+    std::filesystem::create_directory(folder.file("WINDOWS"));
+    const std::string longLine = "x=" + std::string(1 << 20, 'v');
+    const std::string afterNul("\0[drivers]\r\nwave=mmsound.drv\r\n", 30);
+    folder.write("WINDOWS/system.ini", "; mixed\n[boot]\r\n" + longLine + "\rshell=Explorer.exe" + afterNul);
+    SaverApply disk(registry, std::make_shared<LineFiles>(), std::make_shared<RecordingSystem>());
+
+    EXPECT_EQ(disk.apply("/home/u/Savers/Mystify.SCR"), Outcome::Added);
+    const std::string written = "; mixed\r\n[boot]\r\nSCRNSAVE.EXE=/home/u/Savers/Mystify.SCR\r\n" + longLine
+        + "\r\nshell=Explorer.exe\r\n" + afterNul;
+    EXPECT_EQ(folder.read("WINDOWS/system.ini"), written);
+
+    ::chmod(folder.file("WINDOWS/system.ini").c_str(), 0444);
+    try {
+        disk.apply("/home/u/Savers/Other.scr");
+        ADD_FAILURE() << "a read-only system.ini was replaced";
+    } catch (const Exception& error) {
+        EXPECT_EQ(std::string(error.what()), "Cannot create file " + folder.file("WINDOWS/system.ini"));
+    }
+    EXPECT_EQ(folder.read("WINDOWS/system.ini"), written);
 }
