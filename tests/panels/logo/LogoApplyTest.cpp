@@ -10,7 +10,6 @@
 #include <QImage>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace {
 
@@ -105,52 +104,26 @@ TEST_F(LogoFiles, OtherSourcesAreDecodedAndWrittenAgainInTheirOwnDepth)
     }
 }
 
-TEST_F(LogoFiles, EveryFailureLeavesThePreviousLogoAsItWas)
+TEST_F(LogoFiles, ALogoThatCantBeWrittenLeavesThePreviousOneAsItWas)
 {
     std::string good = entry("good.bmp", {});
-    std::string old = "the previous logo";
-    folder.write("c/logo.sys", old);
-    folder.write("text.bmp", "no bitmap at all");
-    std::filesystem::create_directory(folder.file("folder.bmp"));
-    std::string truncated = bitmapBytes({ .width = 40, .height = 40 });
-    truncated[19] = truncated[23] = '\x7f';
-    folder.write("truncated.bmp", truncated);
-
-    EXPECT_EQ(failureOf([&] { apply.writeLogo(folder.file("missing.bmp")); }),
-        "Cannot open file " + folder.file("missing.bmp"));
-    EXPECT_EQ(failureOf([&] { apply.writeLogo(folder.file("folder.bmp")); }),
-        "Cannot open file " + folder.file("folder.bmp"));
-    EXPECT_EQ(failureOf([&] { apply.writeLogo(folder.file("text.bmp")); }), "Bitmap image is not valid");
-    EXPECT_EQ(failureOf([&] { apply.writeLogo(folder.file("truncated.bmp")); }), "Bitmap image is not valid");
-    EXPECT_EQ(failureOf([&] { apply.writeLogo(folder.file("good.txt")); }), "Unknown picture file extension (.txt)");
-    EXPECT_TRUE(system->log.empty()) << "the old logo is not touched before the entry has loaded";
-
+    folder.write("c/logo.sys", "the previous logo");
     std::filesystem::permissions(logo, std::filesystem::perms::owner_read);
     EXPECT_EQ(failureOf([&] { apply.writeLogo(good); }), "Cannot create file " + logo);
     EXPECT_EQ(system->log, (Log { "none", "hidden" })) << "the old file gets its attribute back";
-    EXPECT_EQ(TemporaryFolder::readPath(logo), old);
+    EXPECT_EQ(TemporaryFolder::readPath(logo), "the previous logo");
 
     setSystemRoot("");
     EXPECT_EQ(failureOf([&] { apply.writeLogo(good); }),
         "The Windows directory is not known (no SystemRoot is set), so the logo file has no place");
-    EXPECT_EQ(TemporaryFolder::readPath(logo), old);
+    EXPECT_EQ(TemporaryFolder::readPath(logo), "the previous logo");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.file("c")), {}), 2) << "no temporary left";
-}
 
-TEST_F(LogoFiles, ALogoPathThatIsAFolderOrInAFolderThatCantBeWrittenIsNotCreated)
-{
-    std::string good = entry("good.bmp", {});
+    std::filesystem::remove(logo);
     std::filesystem::create_directory(logo);
+    setSystemRoot(folder.file("c/WINDOWS"));
     EXPECT_EQ(failureOf([&] { apply.writeLogo(good); }), "Cannot create file " + logo);
     EXPECT_TRUE(std::filesystem::is_directory(logo));
-    std::filesystem::remove(logo);
-
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "the superuser writes into read-only folders";
-    std::filesystem::permissions(
-        folder.file("c"), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    EXPECT_EQ(failureOf([&] { apply.writeLogo(good); }), "Cannot create file " + logo);
-    std::filesystem::permissions(folder.file("c"), std::filesystem::perms::owner_all);
 }
 
 TEST_F(LogoFiles, RestoreRemovesTheLogoFileAndSaysWhetherThereWasOne)

@@ -93,47 +93,24 @@ TEST_F(LogoPanelTest, AFileThatCantBeLoadedEndsTheChoiceKeepingTheFilesAddedBefo
     EXPECT_EQ(p.selected(), 1u) << "X stays selected";
 }
 
-TEST_F(LogoPanelTest, InsertPutsTheFilesInFrontOfTheSelectedEntryOrAppendsWithoutOne)
+TEST_F(LogoPanelTest, InsertGoesInFrontOfTheSelectionWhichRemoveClears)
 {
     LogoPanel& p = make({ "A", "X" }, { "t", "2" });
     p.select(1);
     p.insert({ path("A"), path("B"), path("C") });
     EXPECT_EQ(entries(), (Names { "A", "C", "A", "X" }));
     EXPECT_EQ(p.selected(), 3u);
-    EXPECT_EQ(notices.size(), 1u);
-
-    make({ "X" }, { "t", "1" });
-    panel->insert({ path("A"), path("C") });
-    EXPECT_EQ(entries(), (Names { "X", "C", "A" }));
-    EXPECT_EQ(panel->selected(), std::nullopt);
-    EXPECT_EQ(panel->controls().next, "1");
-}
-
-TEST_F(LogoPanelTest, RemoveAndDoubleClickKeepTheNextFieldInRange)
-{
-    LogoPanel& p = make({ "A", "C", "X" }, { "t", "3" });
-    p.select(2);
-    p.chooseNext();
-    EXPECT_EQ(p.controls().next, "3");
-    p.select(0);
     p.remove();
-    EXPECT_EQ(entries(), (Names { "C", "X" }));
-    EXPECT_EQ(p.controls().next, "2");
+    EXPECT_EQ(entries(), (Names { "A", "C", "A" }));
     EXPECT_EQ(p.selected(), std::nullopt);
-    p.remove();
-    EXPECT_EQ(entries(), (Names { "C", "X" })) << "nothing selected, only the field is checked";
-    p.select(0);
-    p.remove();
-    p.select(0);
-    p.remove();
-    EXPECT_EQ(p.controls().next, "0");
+    p.insert({ path("X") });
+    EXPECT_EQ(entries(), (Names { "A", "C", "A", "X" })) << "appended with nothing selected";
 
     make({ "A", "C" }, { "t", "x" });
     panel->select(1);
     EXPECT_EQ(failureOf([&] { panel->remove(); }), "'x' is not a valid integer value");
     EXPECT_EQ(entries(), (Names { "A" }));
-    EXPECT_EQ(panel->controls().next, "x");
-    EXPECT_EQ(panel->selected(), std::nullopt);
+    EXPECT_EQ(panel->selected(), std::nullopt) << "not the row the removed entry stood in";
 }
 
 TEST_F(LogoPanelTest, ThePreviewComesToTheFrontAndKeepsItsPictureWhenAnEntryCantBeShown)

@@ -87,26 +87,6 @@ TEST_F(LogoSave, TheStoredEntryBecomesTheLogoBetweenTheTwoSettingsWrites)
     EXPECT_EQ(logoWidth(), 321) << "the unrefreshed field applies the same entry again";
 }
 
-TEST_F(LogoSave, PositionsWrapAndZeroCountsAsOne)
-{
-    struct Step {
-        LineList settings;
-        int applied;
-        std::string stored;
-    };
-    for (const Step& step :
-        { Step { { "t", "3" }, 322, "1" }, Step { { "t", "0" }, 320, "2" }, Step { { "tr", "1" }, 320, "2" } }) {
-        make({ entry(320), entry(321), entry(322) }, step.settings);
-        random->draws = { 0, 0 }; // the draw steps over the applied position
-        module->save();
-        EXPECT_EQ(logoWidth(), step.applied);
-        EXPECT_EQ(files->files[cfg][1], step.stored);
-    }
-    make({ entry(321) }, { "tr", "1" });
-    module->save();
-    EXPECT_EQ(files->files[cfg], (LineList { "tr", "1" })) << "one entry, no draw";
-}
-
 TEST_F(LogoSave, ADisabledPanelOrAnEmptyListWritesItsFilesOnceAndLeavesTheLogo)
 {
     folder.write("c/logo.sys", "old logo");
@@ -126,6 +106,7 @@ TEST_F(LogoSave, EveryFailedApplyKeepsTheOldLogoAndTheUnadvancedSettings)
 {
     folder.write("c/logo.sys", "old logo");
     folder.write("text.bmp", "no picture");
+    std::filesystem::create_directory(folder.file("folder.bmp"));
     struct Failure {
         LineList entries;
         std::string next;
@@ -137,6 +118,8 @@ TEST_F(LogoSave, EveryFailedApplyKeepsTheOldLogoAndTheUnadvancedSettings)
         { { entry(320) }, "two", "'two' is not a valid integer value" },
         { { folder.file("gone.bmp") }, "1", "Cannot open file " + folder.file("gone.bmp") },
         { { folder.file("text.bmp") }, "1", "Bitmap image is not valid" },
+        { { folder.file("folder.bmp") }, "1", "Cannot open file " + folder.file("folder.bmp") },
+        { { folder.file("logo.txt") }, "1", "Unknown picture file extension (.txt)" },
     };
     for (const Failure& failure : failures) {
         make(failure.entries, { "t", failure.next });
