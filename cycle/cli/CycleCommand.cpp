@@ -11,6 +11,7 @@
 #include "cycle/cli/RunLock.h"
 #include "cycle/present/DesktopBackground.h"
 #include "cycle/present/DesktopChoice.h"
+#include "cycle/present/MediaWavePlayer.h"
 #include "cycle/present/Presenter.h"
 #include "cycle/present/ProcessRunner.h"
 #include "resources/SkinResources.h"
@@ -70,7 +71,8 @@ bool cycle(const CycleOptions& options, const std::string& programDirectory, std
     if (!options.present)
         return allWell;
     auto background = chooseDesktopBackground(SessionEnvironment::fromProcess(), std::make_shared<ProcessRunner>());
-    return Presenter(services, std::move(background), out, errors).present() && allWell;
+    return Presenter(services, std::move(background), std::make_shared<MediaWavePlayer>(), out, errors).present()
+        && allWell;
 }
 
 std::string iconBytes()

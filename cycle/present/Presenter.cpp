@@ -1,15 +1,35 @@
 #include "cycle/present/Presenter.h"
 
+#include "cycle/Registry.h"
 #include "cycle/present/DesktopBackground.h"
+#include "cycle/present/WavePlayer.h"
 #include "cycle/present/WindowsWallpaper.h"
+#include "panels/sound/SoundApply.h"
 #include "panels/wallpaper/PictureFile.h"
 
 #include <ostream>
 
-Presenter::Presenter(
-    CycleServices services, std::unique_ptr<DesktopBackground> background, std::ostream& out, std::ostream& errors)
+namespace {
+
+// The wave of the start-up event, as Windows plays it; empty when none is set.
+std::string startupWave(Registry& registry)
+{
+    std::unique_ptr<RegistryKey> key
+        = registry.openKey(RegistryRoot::CurrentUser, SoundApply::eventKey(SoundEvent::SystemStart));
+    if (!key)
+        return "";
+    RegistryValue value = key->queryValue("");
+    bool text = value.kind == RegistryValue::Kind::String || value.kind == RegistryValue::Kind::ExpandableString;
+    return text ? value.text : "";
+}
+
+} // namespace
+
+Presenter::Presenter(CycleServices services, std::unique_ptr<DesktopBackground> background,
+    std::shared_ptr<WavePlayer> player, std::ostream& out, std::ostream& errors)
     : m_services(std::move(services))
     , m_background(std::move(background))
+    , m_player(std::move(player))
     , m_out(out)
     , m_errors(errors)
 {
@@ -20,10 +40,28 @@ Presenter::~Presenter() = default;
 bool Presenter::present()
 {
     if (!m_background) {
-        m_out << "desktop: no desktop session to show the wallpaper on" << std::endl;
+        m_out << "desktop: no desktop session to show the wallpaper on or play the start-up sound to" << std::endl;
         return true;
     }
-    return showWallpaper();
+    bool shown = showWallpaper();
+    return playStartupSound() && shown;
+}
+
+bool Presenter::playStartupSound()
+{
+    try {
+        std::string wave = startupWave(*m_services.registry);
+        if (wave.empty()) {
+            m_out << "start-up sound: none set" << std::endl;
+            return true;
+        }
+        m_player->playOnce(wave);
+        m_out << "start-up sound: played " << wave << std::endl;
+        return true;
+    } catch (const std::exception& error) {
+        fail("start-up sound", error.what());
+        return false;
+    }
 }
 
 bool Presenter::showWallpaper()

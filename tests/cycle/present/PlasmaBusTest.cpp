@@ -20,8 +20,8 @@ TEST(PlasmaBusTest, PresentHandsThePlasmaShellItsScriptOverTheSessionBus)
     int status = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0) << folder.read("out.txt");
-    EXPECT_EQ(
-        folder.read("out.txt"), "screen saver: empty list\ndesktop: " + picture + " (centred) shown on KDE Plasma\n");
+    EXPECT_EQ(folder.read("out.txt"),
+        "screen saver: empty list\ndesktop: " + picture + " (centred) shown on KDE Plasma\nstart-up sound: none set\n");
     std::string script = folder.read("script.js");
     EXPECT_NE(
         script.find("d.writeConfig(\"Image\", \"file://" + folder.path() + "a%20picture.bmp\");"), std::string::npos)

@@ -2,12 +2,14 @@
 // only notes what it was given.
 #include "cycle/present/Presenter.h"
 
+#include "cycle/Exception.h"
 #include "cycle/LineFiles.h"
 #include "cycle/RegistryFile.h"
 #include "cycle/StandInMachine.h"
 #include "cycle/TemporaryFolder.h"
 #include "cycle/present/DesktopBackground.h"
 #include "cycle/present/DesktopChoice.h"
+#include "cycle/present/WavePlayer.h"
 #include "cycle/present/WindowsWallpaper.h"
 
 #include <QImage>
@@ -27,6 +29,17 @@ struct NotedBackground : DesktopBackground {
         shown.push_back(wallpaper.path + (wallpaper.tiled ? " tiled" : " centred"));
     }
     std::vector<std::string>& shown;
+};
+
+struct NotedPlayer : WavePlayer {
+    void playOnce(const std::string& path) override
+    {
+        if (!failure.empty())
+            throw Exception(failure);
+        played.push_back(path);
+    }
+    std::vector<std::string> played;
+    std::string failure;
 };
 
 class PresenterTest : public ::testing::Test {
@@ -54,11 +67,12 @@ protected:
         std::unique_ptr<DesktopBackground> background;
         if (withDesktop)
             background = std::make_unique<NotedBackground>(shown);
-        return Presenter(services, std::move(background), out, errors).present();
+        return Presenter(services, std::move(background), player, out, errors).present();
     }
 
     TemporaryFolder folder;
     std::vector<std::string> shown;
+    std::shared_ptr<NotedPlayer> player = std::make_shared<NotedPlayer>();
     std::ostringstream out, errors;
 };
 
@@ -84,7 +98,7 @@ TEST_F(PresenterTest, ShowsTheWallpaperWindowsWouldReadAtStart)
         EXPECT_EQ(shown, std::vector<std::string> { c.shown });
         EXPECT_EQ(out.str(),
             "desktop: " + a + (c.shown.ends_with("tiled") ? " (tiled)" : " (centred)")
-                + " shown on the test desktop\n");
+                + " shown on the test desktop\nstart-up sound: none set\n");
         EXPECT_EQ(folder.read("machine/c/WINDOWS/win.ini") + folder.read("machine/registry.reg"), before);
     }
 }
@@ -95,11 +109,13 @@ TEST_F(PresenterTest, NoPictureOrNoDesktopLeavesTheDesktopAlone)
         { "[Desktop]\r\nWallpaper=\r\nTileWallpaper=1\r\n", "[Desktop]\r\nWallpaper=(None)\r\n", "" }) {
         setWinIni(lines);
         EXPECT_TRUE(present());
-        EXPECT_EQ(out.str(), "desktop: win.ini names no wallpaper, the desktop is left alone\n");
+        EXPECT_EQ(
+            out.str(), "desktop: win.ini names no wallpaper, the desktop is left alone\nstart-up sound: none set\n");
     }
     EXPECT_TRUE(present(false));
-    EXPECT_EQ(out.str(), "desktop: no desktop session to show the wallpaper on\n");
+    EXPECT_EQ(out.str(), "desktop: no desktop session to show the wallpaper on or play the start-up sound to\n");
     EXPECT_TRUE(shown.empty());
+    EXPECT_TRUE(player->played.empty());
 }
 
 TEST_F(PresenterTest, APictureOrWinIniThatCannotBeReadIsOneMessage)
@@ -115,7 +131,7 @@ TEST_F(PresenterTest, APictureOrWinIniThatCannotBeReadIsOneMessage)
          }) {
         setWinIni(c.lines);
         EXPECT_FALSE(present());
-        EXPECT_EQ(out.str(), "desktop: failed\n");
+        EXPECT_EQ(out.str(), "desktop: failed\nstart-up sound: none set\n");
         EXPECT_EQ(errors.str(), c.message);
     }
     std::filesystem::remove(winIni);
@@ -146,4 +162,24 @@ TEST(DesktopChoiceTest, TheSessionsOwnDesktopFirstThenTheRootWindow)
         std::unique_ptr<DesktopBackground> chosen = chooseDesktopBackground({ c.desktop, c.display }, nullptr);
         EXPECT_EQ(chosen ? chosen->name() : "", c.chosen) << c.desktop << " " << c.display;
     }
+}
+
+TEST_F(PresenterTest, PlaysTheStartUpEventsWaveAfterTheWallpaperWhateverBecameOfIt)
+{
+    setWinIni("[Desktop]\r\nWallpaper=" + folder.file("gone.bmp") + "\r\n");
+    std::string store = folder.read("machine/registry.reg");
+    std::string key = "SystemStart\\.Current]\r\n@=\"\"";
+    ASSERT_NE(store.find(key), std::string::npos);
+    store.replace(store.find(key), key.size(), "SystemStart\\.Current]\r\n@=\"/w/tada.wav\"");
+    folder.write("machine/registry.reg", store);
+
+    EXPECT_FALSE(present()) << "the wallpaper failed";
+    EXPECT_EQ(out.str(), "desktop: failed\nstart-up sound: played /w/tada.wav\n");
+    EXPECT_EQ(player->played, std::vector<std::string> { "/w/tada.wav" });
+
+    setWinIni("");
+    player->failure = "The specified file cannot be played on the specified MCI device";
+    EXPECT_FALSE(present());
+    EXPECT_EQ(out.str(), "desktop: win.ini names no wallpaper, the desktop is left alone\nstart-up sound: failed\n");
+    EXPECT_EQ(errors.str(), player->failure + ".\n");
 }
