@@ -1,0 +1,198 @@
+#include "cycle/AtomicFileWriter.h"
+
+#include "cycle/Exception.h"
+#include "cycle/StaleTemporaries.h"
+
+#include <atomic>
+#include <cerrno>
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#include <windows.h>
+
+// Windows has no unnamed files: the temporary is named from the start, and a write killed
+// half-way leaves it until the next write into its folder removes it. m_permissions holds the
+// target's file attributes, which the replacement takes over (a hidden logo.sys stays hidden).
+
+namespace {
+
+constexpr std::size_t bufferSize = 1 << 20;
+constexpr DWORD keptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
+
+unsigned nextNumber()
+{
+    static std::atomic<unsigned> counter { 0 };
+    return counter++;
+}
+
+std::size_t lastSeparator(const std::string& path)
+{
+    return path.find_last_of("\\/:");
+}
+
+std::string folderOf(const std::string& path)
+{
+    auto at = lastSeparator(path);
+    if (at == std::string::npos)
+        return ".";
+    return path[at] == ':' ? path.substr(0, at + 1) : path.substr(0, at);
+}
+
+std::string nameOf(const std::string& path)
+{
+    auto at = lastSeparator(path);
+    return at == std::string::npos ? path : path.substr(at + 1);
+}
+
+std::string siblingOf(const std::string& path, const std::string& name)
+{
+    auto at = lastSeparator(path);
+    return at == std::string::npos ? name : path.substr(0, at + 1) + name;
+}
+
+bool writeAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const auto piece = static_cast<unsigned>(bytes.size() > 0x40000000u ? 0x40000000u : bytes.size());
+        int written = ::_write(fd, bytes.data(), piece);
+        if (written < 0)
+            return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+} // namespace
+
+AtomicFileWriter::AtomicFileWriter(std::string path, std::string_view failurePattern)
+    : m_path(std::move(path))
+    , m_failurePattern(failurePattern)
+    , m_target(m_path)
+{
+    if (m_path.empty() || lastSeparator(m_target) == m_target.size() - 1)
+        fail();
+    const DWORD attributes = GetFileAttributesA(m_target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        // A read-only file is refused, as the POSIX build refuses one without write permission.
+        if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))
+            fail();
+        m_existed = true;
+        m_permissions = static_cast<mode_t>(attributes & keptAttributes);
+    }
+    removeStaleTemporaries(folderOf(m_target));
+    if (!openNamed()) {
+        bool folderRefuses = errno == EACCES;
+        if (!folderRefuses || !m_existed || !openInPlace())
+            fail();
+    }
+    if (m_mode != Mode::InPlace)
+        m_buffer.reserve(bufferSize);
+}
+
+bool AtomicFileWriter::openNamed()
+{
+    const std::string name = nameOf(m_target);
+    const auto pid = static_cast<pid_t>(GetCurrentProcessId());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string temporary = siblingOf(m_target, temporaryFileName(name, pid, nextNumber()));
+        m_file = FileDescriptor(::_open(
+            temporary.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT, _S_IREAD | _S_IWRITE));
+        if (m_file.isOpen()) {
+            m_temporary = std::move(temporary);
+            m_mode = Mode::Named;
+            return true;
+        }
+        if (errno != EEXIST)
+            return false;
+    }
+    return false;
+}
+
+bool AtomicFileWriter::openInPlace()
+{
+    m_file = FileDescriptor(::_open(m_target.c_str(), _O_WRONLY | _O_BINARY | _O_NOINHERIT));
+    m_mode = Mode::InPlace;
+    return m_file.isOpen();
+}
+
+AtomicFileWriter::~AtomicFileWriter()
+{
+    m_file.close();
+    if (!m_temporary.empty())
+        DeleteFileA(m_temporary.c_str());
+}
+
+void AtomicFileWriter::fail()
+{
+    m_file.close();
+    if (!m_temporary.empty())
+        DeleteFileA(m_temporary.c_str());
+    m_temporary.clear();
+    throw Exception(formatMessage(m_failurePattern, m_path));
+}
+
+void AtomicFileWriter::flush()
+{
+    if (!writeAll(m_file.get(), m_buffer))
+        fail();
+    m_buffer.clear();
+}
+
+void AtomicFileWriter::write(std::string_view bytes)
+{
+    if (!m_file.isOpen())
+        fail();
+    m_synced = false;
+    if (m_mode == Mode::InPlace || m_buffer.size() + bytes.size() <= bufferSize) {
+        m_buffer += bytes;
+        return;
+    }
+    flush();
+    if (bytes.size() < bufferSize)
+        m_buffer += bytes;
+    else if (!writeAll(m_file.get(), bytes))
+        fail();
+}
+
+void AtomicFileWriter::sync()
+{
+    if (!m_file.isOpen())
+        fail();
+    if (m_mode == Mode::InPlace)
+        return;
+    flush();
+    if (::_commit(m_file.get()) != 0)
+        fail();
+    m_synced = true;
+}
+
+void AtomicFileWriter::commit()
+{
+    if (!m_file.isOpen())
+        fail();
+    if (m_mode == Mode::InPlace) {
+        commitInPlace();
+        return;
+    }
+    if (!m_synced)
+        sync();
+    if (!m_file.close())
+        fail();
+    // A hidden or system target refuses a replacement that lacks those attributes on some
+    // systems; the temporary takes them on first.
+    if (m_existed && m_permissions != 0)
+        SetFileAttributesA(m_temporary.c_str(), m_permissions);
+    if (!MoveFileExA(m_temporary.c_str(), m_target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        fail();
+    m_temporary.clear();
+}
+
+void AtomicFileWriter::commitInPlace()
+{
+    const int fd = m_file.get();
+    const auto size = static_cast<long long>(m_buffer.size());
+    if (::_lseeki64(fd, 0, SEEK_SET) != 0 || !writeAll(fd, m_buffer) || ::_chsize_s(fd, size) != 0 || ::_commit(fd) != 0
+        || !m_file.close())
+        fail();
+    m_buffer.clear();
+}

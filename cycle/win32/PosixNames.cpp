@@ -1,0 +1,26 @@
+#include "cycle/win32/PosixNames.h"
+
+#include <cerrno>
+#include <windows.h>
+
+ssize_t pread(int fd, void* buffer, size_t count, off_t offset)
+{
+    auto file = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
+    if (file == INVALID_HANDLE_VALUE) {
+        errno = EBADF;
+        return -1;
+    }
+    OVERLAPPED at {};
+    const auto where = static_cast<unsigned long long>(offset);
+    at.Offset = static_cast<DWORD>(where);
+    at.OffsetHigh = static_cast<DWORD>(where >> 32);
+    DWORD got = 0;
+    const auto wanted = static_cast<DWORD>(count > 0x40000000u ? 0x40000000u : count);
+    if (!ReadFile(file, buffer, wanted, &got, &at)) {
+        if (GetLastError() == ERROR_HANDLE_EOF)
+            return 0;
+        errno = EIO;
+        return -1;
+    }
+    return static_cast<ssize_t>(got);
+}
