@@ -168,49 +168,19 @@ TEST_F(SaverPanelTest, FailuresStopBeforeSystemIniIsWrittenAndNothingAdvances)
     }
 }
 
-TEST_F(SaverPanelTest, InsertNeedsASelectionAndRemovePullsTheNextFieldBack)
+TEST_F(SaverPanelTest, TheSelectionFollowsInsertAndGoesWithTheRemovedEntry)
 {
-    SaverPanel& p = make({ "A", "B", "C", "D", "E" }, LineList { "t", "5" });
+    SaverPanel& p = make({ "A", "B", "C" }, LineList { "t", "abc" });
     p.insert({ "X" });
-    EXPECT_EQ(p.list().size(), 5u);
-
-    p.select(2);
+    EXPECT_EQ(p.list().size(), 3u) << "nothing selected";
+    p.select(1);
     p.insert({ "X", "Y" });
-    EXPECT_EQ(p.list().entries(), (LineList { "A", "B", "Y", "X", "C", "D", "E" }));
-    EXPECT_EQ(p.selected(), 4u);
-    p.remove();
-    p.remove(); // nothing selected: only the pull-back runs
-    p.select(0);
-    p.remove();
-    EXPECT_EQ(p.controls().next, "5");
-    for (int left = 5; left > 0; --left) {
-        p.select(0);
-        p.remove();
-    }
-    EXPECT_EQ(p.controls().next, "0");
-
-    make({ "A", "B", "C" }, LineList { "t", "9" });
-    panel->remove();
-    EXPECT_EQ(panel->controls().next, "3");
-}
-
-TEST_F(SaverPanelTest, RemoveWithANonNumericNextFieldDeletesFirstThenReports)
-{
-    SaverPanel& p = make({ "A", "B" }, LineList { "t", "abc" });
-    p.select(0);
-    EXPECT_THROW(
-        {
-            try {
-                p.remove();
-            } catch (const Exception& error) {
-                EXPECT_STREQ(error.what(), "'abc' is not a valid integer value");
-                throw;
-            }
-        },
-        Exception);
-    EXPECT_EQ(p.list().entries(), LineList { "B" });
+    EXPECT_EQ(p.list().entries(), (LineList { "A", "Y", "X", "B", "C" }));
+    EXPECT_EQ(p.selected(), 3u);
+    // The next field is no number: that is reported after the entry, and its row, are gone.
+    EXPECT_THROW(p.remove(), Exception);
+    EXPECT_EQ(p.list().entries(), (LineList { "A", "Y", "X", "C" }));
     EXPECT_EQ(p.selected(), std::nullopt);
-    EXPECT_EQ(p.controls().next, "abc");
 }
 
 TEST_F(SaverPanelTest, PreviewOpensAndOptionsRunsTheSelectedEntryWhole)
