@@ -203,3 +203,14 @@ TEST_F(SdlPlayer, DamagedFilesAreRefusedWithTheReason)
     EXPECT_EQ(openFailure(dir.filePath("folder.wav").toStdString()),
         "Couldn't open " + dir.filePath("folder.wav").toStdString() + ": Is a directory");
 }
+
+TEST_F(SdlPlayer, WithoutAnAudioDeviceOpenReportsSdlsTextAndThePlayerGoesOn)
+{
+    std::string path = file("fine.wav", wave(1, 1, 8000, 16, ramp16(100)));
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    std::string text = openFailure(path);
+    EXPECT_NE(text, "opened");
+    EXPECT_FALSE(text.empty());
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    EXPECT_EQ(openFailure(path), "opened");
+}
