@@ -15,7 +15,7 @@ inline constexpr TControlGeometry TthemeformControls[] = {
     skin::checkBox("ran", 330, 60, "&Random Cycling", 8),
     skin::edit("next", 395, 83, 33, 21),
     skin::bitmapButton("BitBtn1", 11, 180, 103, 24, TGlyph::Plus, "Add Theme(s)", 1),
-    skin::bitmapButton("BitBtn2", 115, 180, 103, 24, TGlyph::InsertArrow, "Insert Theme(s)", 2),
+    skin::bitmapButton("BitBtn2", 115, 180, 103, 24, TGlyph::InsertTheme, "Insert Theme(s)", 2),
     skin::bitmapButton("BitBtn3", 219, 180, 104, 24, TGlyph::Minus, "Remove Selected Theme", 3),
     skin::bitmapButton("BitBtn4", 11, 212, 103, 24, TGlyph::Tick, "Save and Exit", 4),
     skin::bitmapButton("BitBtn5", 115, 212, 103, 24, TGlyph::NoEntry, "Cancel", 5),

@@ -303,6 +303,28 @@ void restoreArrow(Unit& u)
     u.p.drawPath(arrow);
 }
 
+// Bends down from the top left and points right, into the picture beside it.
+void insertArrow(Unit& u)
+{
+    QPainterPath bend;
+    bend.moveTo(0.1, 0.08);
+    bend.cubicTo(0.1, 0.46, 0.14, 0.58, 0.3, 0.58);
+    QPainterPath head;
+    head.moveTo(0.28, 0.38);
+    head.lineTo(0.48, 0.58);
+    head.lineTo(0.28, 0.78);
+    head.closeSubpath();
+    QColor edge(0x7a, 0x30, 0x00);
+    u.p.setBrush(Qt::NoBrush);
+    u.p.setPen(QPen(edge, 0.17, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    u.p.drawPath(bend);
+    u.p.setPen(QPen(QColor(0xf0, 0x84, 0x20), 0.11, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    u.p.drawPath(bend);
+    u.p.setPen(u.pen(edge));
+    u.p.setBrush(vertical(0.38, 0.78, QColor(0xff, 0xb0, 0x50), QColor(0xe0, 0x60, 0x08)));
+    u.p.drawPath(head);
+}
+
 void themePreview(Unit& u)
 {
     QRectF desk(0.06, 0.1, 0.88, 0.8);
@@ -429,6 +451,7 @@ bool has(TGlyph glyph)
     case TGlyph::Options:
     case TGlyph::Restore:
     case TGlyph::ThemePreview:
+    case TGlyph::InsertTheme:
     case TGlyph::OpenFolder:
     case TGlyph::Floppy:
     case TGlyph::ModuleWallpaper:
@@ -455,6 +478,17 @@ void paint(QPainter& painter, TGlyph glyph, QRectF box)
         }
         Unit arrow(painter, box);
         restoreArrow(arrow);
+        return;
+    }
+    if (glyph == TGlyph::InsertTheme) {
+        {
+            Unit theme(painter,
+                QRectF(box.left() + box.width() * 0.34, box.top() + box.height() * 0.16, box.width() * 0.66,
+                    box.height() * 0.76));
+            themePreview(theme);
+        }
+        Unit arrow(painter, box);
+        insertArrow(arrow);
         return;
     }
     Unit u(painter, box);

@@ -83,6 +83,7 @@ const char* symbolName(TGlyph glyph)
     case TGlyph::Plus:
         return "Add";
     case TGlyph::InsertArrow:
+    case TGlyph::InsertTheme:
         return "Insert";
     case TGlyph::Minus:
         return "Remove";

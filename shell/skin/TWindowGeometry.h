@@ -59,6 +59,7 @@ enum class TGlyph {
     BigQuestionMark,
     ArrowLeft,
     ArrowRight,
+    InsertTheme, // a curved arrow into a small theme picture
 };
 
 enum class TScheme { ControlCenter, Wallpaper, Sound, Saver, Logo, Theme, Grey };
