@@ -29,6 +29,6 @@ TStartup::~TStartup() = default;
 
 int TStartup::run()
 {
-    windows_->mainWindow().showWindow();
+    windows_->showAtStart();
     return QApplication::exec();
 }

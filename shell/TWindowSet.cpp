@@ -27,6 +27,7 @@ template <class Window> Window* TWindowSet::create()
     auto window = std::make_unique<Window>(*this);
     Window* raw = window.get();
     order_.push_back(raw);
+    entry_->follow(*raw);
     owned_.push_back(std::move(window));
     return raw;
 }
@@ -37,6 +38,7 @@ TWindowSet::TWindowSet(std::string programDirectory)
     : end_([] { QCoreApplication::exit(0); })
     , programDirectory_(std::move(programDirectory))
 {
+    entry_ = std::make_unique<TTaskbarEntry>();
     themainform_ = create<Tthemainform>();
     murelloform_ = create<Tmurelloform>();
     tonvikform_ = create<Ttonvikform>();
@@ -61,6 +63,9 @@ TWindowSet::TWindowSet(std::string programDirectory)
 // Destroyed in the reverse order of creation, the Control Center last.
 TWindowSet::~TWindowSet()
 {
+    // The taskbar button goes first: a window going away may hand it the focus, and it would
+    // then bring forward windows that are already gone.
+    entry_.reset();
     while (!owned_.empty())
         owned_.pop_back();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/TTaskbarEntry.h"
 #include "shell/skin/TSkinnedForm.h"
 
 #include <functional>
@@ -71,12 +72,16 @@ public:
         mainWindow().showWindow();
     }
 
-    void minimiseAll()
+    // The program's taskbar button, then the Control Center.
+    void showAtStart()
     {
-        for (TSkinnedForm* window : order_)
-            if (window->isVisible())
-                window->showMinimized();
+        entry_->show();
+        mainWindow().showWindow();
     }
+
+    TTaskbarEntry& taskbarEntry() const { return *entry_; }
+    // Every window that is open goes down to the taskbar button together.
+    void minimiseAll() { entry_->minimiseAll(); }
 
     // Stops the event loop; nothing is saved.
     void endProgram() { end_(); }
@@ -85,6 +90,8 @@ public:
 private:
     template <class Window> Window* create();
 
+    // Created before the windows, which it follows from their creation.
+    std::unique_ptr<TTaskbarEntry> entry_;
     std::vector<std::unique_ptr<TSkinnedForm>> owned_;
     std::vector<TSkinnedForm*> order_;
     std::function<void()> end_;
