@@ -3,9 +3,10 @@
 #include "cycle/System.h"
 
 // The services on Linux and other POSIX systems, which have no 8.3 names and no DOS attributes.
-// Shell verbs open the target with the desktop's opener; a theme's "Apply Settings" has no
-// counterpart and opening the file is the nearest thing. Windows programs, screen savers among
-// them, are started through Wine where it is installed.
+// Shell verbs open the target with the desktop's opener. The theme verbs on a theme file have no
+// counterpart here: the theme panel's shell (makeThemeShell) carries them out itself before they
+// reach this one. Windows programs, screen savers among them, are started through Wine where it
+// is installed.
 class PosixSystem : public System {
 public:
     std::string programDirectory() override;
