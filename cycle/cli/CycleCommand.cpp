@@ -70,9 +70,11 @@ bool cycle(const CycleOptions& options, const std::string& programDirectory, std
     }
     if (!options.present)
         return allWell;
-    auto background = chooseDesktopBackground(SessionEnvironment::fromProcess(), std::make_shared<ProcessRunner>());
-    return Presenter(services, std::move(background), std::make_shared<MediaWavePlayer>(), out, errors).present()
-        && allWell;
+    SessionEnvironment session = SessionEnvironment::fromProcess();
+    auto background = chooseDesktopBackground(session, std::make_shared<ProcessRunner>());
+    Presenter presenter(
+        services, session.hasSession(), std::move(background), std::make_shared<MediaWavePlayer>(), out, errors);
+    return presenter.present() && allWell;
 }
 
 std::string iconBytes()

@@ -37,7 +37,7 @@ std::unique_ptr<DesktopBackground> named(
 
 SessionEnvironment SessionEnvironment::fromProcess()
 {
-    return { environment("XDG_CURRENT_DESKTOP"), environment("DISPLAY") };
+    return { environment("XDG_CURRENT_DESKTOP"), environment("DISPLAY"), environment("WAYLAND_DISPLAY") };
 }
 
 std::unique_ptr<DesktopBackground> chooseDesktopBackground(

@@ -12,8 +12,11 @@ class DesktopBackground;
 struct SessionEnvironment {
     std::string currentDesktop; // XDG_CURRENT_DESKTOP: names separated by ":"
     std::string display; // DISPLAY
+    std::string waylandDisplay; // WAYLAND_DISPLAY
 
     static SessionEnvironment fromProcess();
+    // False for a login without any graphical session (a console, a service).
+    bool hasSession() const { return !currentDesktop.empty() || !display.empty() || !waylandDisplay.empty(); }
 };
 
 // The desktop's own means of setting its background: the desktop named in XDG_CURRENT_DESKTOP,

@@ -25,9 +25,10 @@ std::string startupWave(Registry& registry)
 
 } // namespace
 
-Presenter::Presenter(CycleServices services, std::unique_ptr<DesktopBackground> background,
+Presenter::Presenter(CycleServices services, bool session, std::unique_ptr<DesktopBackground> background,
     std::shared_ptr<WavePlayer> player, std::ostream& out, std::ostream& errors)
     : m_services(std::move(services))
+    , m_session(session)
     , m_background(std::move(background))
     , m_player(std::move(player))
     , m_out(out)
@@ -39,7 +40,7 @@ Presenter::~Presenter() = default;
 
 bool Presenter::present()
 {
-    if (!m_background) {
+    if (!m_session) {
         m_out << "desktop: no desktop session to show the wallpaper on or play the start-up sound to" << std::endl;
         return true;
     }
@@ -66,6 +67,10 @@ bool Presenter::playStartupSound()
 
 bool Presenter::showWallpaper()
 {
+    if (!m_background) {
+        m_out << "desktop: this desktop's background cannot be set from here, it is left alone" << std::endl;
+        return true;
+    }
     try {
         std::optional<WindowsWallpaper> wallpaper = WindowsWallpaper::read(*m_services.registry, *m_services.files);
         if (!wallpaper) {

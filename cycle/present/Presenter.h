@@ -13,9 +13,10 @@ class WavePlayer;
 // none of its files.
 class Presenter {
 public:
-    // `background` null: the session has no desktop to show anything on, nor to play to.
-    Presenter(CycleServices services, std::unique_ptr<DesktopBackground> background, std::shared_ptr<WavePlayer> player,
-        std::ostream& out, std::ostream& errors);
+    // Without a session nothing is shown or played; `background` null: the session's desktop is
+    // not one whose background can be set from here.
+    Presenter(CycleServices services, bool session, std::unique_ptr<DesktopBackground> background,
+        std::shared_ptr<WavePlayer> player, std::ostream& out, std::ostream& errors);
     ~Presenter();
 
     // One line per thing shown; returns false when one failed (its message on `errors`).
@@ -27,6 +28,7 @@ private:
     void fail(const std::string& what, const std::string& message);
 
     CycleServices m_services;
+    bool m_session;
     std::unique_ptr<DesktopBackground> m_background;
     std::shared_ptr<WavePlayer> m_player;
     std::ostream& m_out;

@@ -56,7 +56,7 @@ protected:
     {
         folder.write("machine/c/WINDOWS/win.ini", "[windows]\r\nload=\r\n" + desktopLines + "[intl]\r\niCountry=1\r\n");
     }
-    bool present(bool withDesktop = true)
+    bool present(bool withDesktop = true, bool session = true)
     {
         CycleServices services;
         services.programDirectory = folder.path();
@@ -67,7 +67,7 @@ protected:
         std::unique_ptr<DesktopBackground> background;
         if (withDesktop)
             background = std::make_unique<NotedBackground>(shown);
-        return Presenter(services, std::move(background), player, out, errors).present();
+        return Presenter(services, session, std::move(background), player, out, errors).present();
     }
 
     TemporaryFolder folder;
@@ -112,8 +112,11 @@ TEST_F(PresenterTest, NoPictureOrNoDesktopLeavesTheDesktopAlone)
         EXPECT_EQ(
             out.str(), "desktop: win.ini names no wallpaper, the desktop is left alone\nstart-up sound: none set\n");
     }
-    EXPECT_TRUE(present(false));
+    EXPECT_TRUE(present(false, false));
     EXPECT_EQ(out.str(), "desktop: no desktop session to show the wallpaper on or play the start-up sound to\n");
+    EXPECT_TRUE(present(false));
+    EXPECT_EQ(out.str(),
+        "desktop: this desktop's background cannot be set from here, it is left alone\nstart-up sound: none set\n");
     EXPECT_TRUE(shown.empty());
     EXPECT_TRUE(player->played.empty());
 }
@@ -156,10 +159,10 @@ TEST(DesktopChoiceTest, TheSessionsOwnDesktopFirstThenTheRootWindow)
              Case { "KDE", "", "KDE Plasma" },
              Case { "i3", ":1", "the X11 root window" },
              Case { "", ":0", "the X11 root window" },
-             Case { "sway", "", "" },
+             Case { "sway", "", "" }, // Wayland alone, no means known
              Case { "", "", "" },
          }) {
-        std::unique_ptr<DesktopBackground> chosen = chooseDesktopBackground({ c.desktop, c.display }, nullptr);
+        std::unique_ptr<DesktopBackground> chosen = chooseDesktopBackground({ c.desktop, c.display, "" }, nullptr);
         EXPECT_EQ(chosen ? chosen->name() : "", c.chosen) << c.desktop << " " << c.display;
     }
 }
