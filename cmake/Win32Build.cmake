@@ -58,13 +58,73 @@ target_link_libraries(zentrel_convert_cli PUBLIC zentrel_conversion)
 add_executable(zentrel-convert convert/cli/main.cpp)
 target_link_libraries(zentrel-convert PRIVATE zentrel_convert_cli)
 
+# The core: cycle lists, settings and line files, the registry services, and the system beneath.
+add_library(zentrel_cycle STATIC
+    cycle/Advance.cpp
+    cycle/ClockRandomSource.cpp
+    cycle/CycleControls.cpp
+    cycle/CycleList.cpp
+    cycle/CycleModule.cpp
+    cycle/FileBytes.cpp
+    cycle/FileExists.cpp
+    cycle/IntegerText.cpp
+    cycle/LineBlock.cpp
+    cycle/LineFiles.cpp
+    cycle/LineList.cpp
+    cycle/LineSplitter.cpp
+    cycle/ModuleParameters.cpp
+    cycle/RegistryServices.cpp
+    cycle/SettingsLines.cpp
+    cycle/win32/BlockAllocator.cpp
+    cycle/win32/Win32Registry.cpp
+    cycle/win32/Win32System.cpp
+)
+target_link_libraries(zentrel_cycle PUBLIC zentrel_files)
+
+# The modules' models and apply steps that need no picture toolkit.
+add_library(zentrel_modules STATIC
+    panels/saver/SaverApply.cpp
+    panels/saver/SaverModule.cpp
+    panels/saver/SystemIniScreenSaver.cpp
+    panels/sound/SoundApply.cpp
+    panels/sound/SoundModule.cpp
+    panels/theme/ThemeModule.cpp
+    panels/theme/ThemeShell.cpp
+    panels/wallpaper/WallpaperApply.cpp
+    panels/wallpaper/WallpaperModule.cpp
+    panels/wallpaper/WinIniWallpaper.cpp
+)
+target_link_libraries(zentrel_modules PUBLIC zentrel_cycle)
+
+add_library(zentrel_cycle_command STATIC
+    cycle/cli/CycleEntries.cpp
+    cycle/cli/CycleOptions.cpp
+    cycle/cli/CycleRun.cpp
+    cycle/cli/win32/CycleCommand.cpp
+    cycle/cli/win32/RunLock.cpp
+)
+target_link_libraries(zentrel_cycle_command PUBLIC zentrel_modules)
+add_executable(zentrel-cycle cycle/cli/main.cpp)
+target_link_libraries(zentrel-cycle PRIVATE zentrel_cycle_command)
+
 if(ZENTREL_TESTS)
     enable_testing()
     add_executable(zentrel_win32_tests
         tests/win32/AtomicFileWriterWin32Test.cpp
         tests/win32/ConvertCommandWin32Test.cpp
+        tests/win32/CycleCommandWin32Test.cpp
+        tests/win32/Win32RegistryTest.cpp
+        tests/win32/Win32SystemTest.cpp
     )
-    target_link_libraries(zentrel_win32_tests PRIVATE gtest_main zentrel_files zentrel_convert_cli)
+    target_link_libraries(zentrel_win32_tests PRIVATE gtest_main zentrel_convert_cli zentrel_cycle_command)
     target_include_directories(zentrel_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     add_test(NAME zentrel_win32_tests COMMAND zentrel_win32_tests)
+endif()
+
+# The two programs start and answer under Wine as they would on Windows.
+if(ZENTREL_TESTS)
+    add_test(NAME zentrel_cycle_exe_version COMMAND zentrel-cycle --version)
+    set_tests_properties(zentrel_cycle_exe_version PROPERTIES PASS_REGULAR_EXPRESSION "^zentrel-cycle 2.0")
+    add_test(NAME zentrel_convert_exe_usage COMMAND zentrel-convert)
+    set_tests_properties(zentrel_convert_exe_usage PROPERTIES PASS_REGULAR_EXPRESSION "^Usage: zentrel-convert INPUT OUTPUT")
 endif()

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <algorithm>
 #include <atomic>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 #include <windows.h>
 
 // A fresh folder under Windows' temporary folder, removed with everything in it at the end.
@@ -34,9 +36,10 @@ public:
     const std::string& path() const { return m_path; }
     std::string file(const std::string& name) const { return m_path + name; }
 
-    void write(const std::string& name, const std::string& bytes) const
+    void write(const std::string& name, const std::string& bytes) const { writePath(file(name), bytes); }
+    static void writePath(const std::string& path, const std::string& bytes)
     {
-        std::ofstream(file(name), std::ios::binary) << bytes;
+        std::ofstream(path, std::ios::binary) << bytes;
     }
     std::string read(const std::string& name) const { return readPath(file(name)); }
 
@@ -48,20 +51,24 @@ public:
         return bytes.str();
     }
 
-    // Every name in the folder, sorted as Windows lists them, "." and ".." left out.
+    // Every name in the folder in byte order, "." and ".." left out.
     std::string names() const
     {
-        std::string all;
+        std::vector<std::string> found;
         WIN32_FIND_DATAA entry;
         HANDLE search = FindFirstFileA((m_path + "*").c_str(), &entry);
         if (search == INVALID_HANDLE_VALUE)
-            return all;
+            return {};
         do {
             std::string name = entry.cFileName;
             if (name != "." && name != "..")
-                all += (all.empty() ? "" : " ") + name;
+                found.push_back(name);
         } while (FindNextFileA(search, &entry));
         FindClose(search);
+        std::sort(found.begin(), found.end());
+        std::string all;
+        for (const std::string& name : found)
+            all += (all.empty() ? "" : " ") + name;
         return all;
     }
 

@@ -1,0 +1,98 @@
+#include "cycle/cli/CycleCommand.h"
+
+#include "cycle/LineFiles.h"
+#include "cycle/cli/CycleOptions.h"
+#include "cycle/cli/CycleRun.h"
+#include "cycle/cli/RunLock.h"
+#include "cycle/win32/Win32Registry.h"
+#include "cycle/win32/Win32System.h"
+
+#include <algorithm>
+#include <optional>
+#include <ostream>
+
+// zentrel-cycle on Windows: the lists are cycled into the real registry, win.ini and system.ini.
+// Showing the result on the running desktop and the login entries belong to the POSIX desktops;
+// Windows reads what was written at its next start.
+
+namespace {
+
+std::vector<std::string> namesOf(const std::vector<CycleEntry>& entries)
+{
+    std::vector<std::string> names;
+    for (const CycleEntry& entry : entries)
+        names.push_back(entry.name);
+    return names;
+}
+
+std::vector<CycleEntry> chosen(std::vector<CycleEntry> entries, const std::vector<std::string>& only)
+{
+    if (only.empty())
+        return entries;
+    std::erase_if(entries,
+        [&](const CycleEntry& entry) { return std::find(only.begin(), only.end(), entry.name) == only.end(); });
+    return entries;
+}
+
+// The options end a given folder in "/"; on Windows a folder ends in "\".
+std::string windowsFolder(std::string folder)
+{
+    if (folder.ends_with('/'))
+        folder.pop_back();
+    if (!folder.empty() && !folder.ends_with('\\') && !folder.ends_with(':'))
+        folder += '\\';
+    return folder;
+}
+
+bool cycle(const CycleOptions& options, const std::string& programDirectory, std::ostream& out, std::ostream& errors)
+{
+    CycleServices services;
+    services.programDirectory = programDirectory;
+    services.registry = std::make_shared<Win32Registry>();
+    services.files = std::make_shared<LineFiles>();
+    services.system = std::make_shared<Win32System>();
+    try {
+        std::optional<RunLock> lock;
+        if (!options.dryRun)
+            lock.emplace(programDirectory + "zentrel-cycle.lock");
+        return CycleRun(services, out, errors).run(chosen(cycleEntries(), options.only), options.dryRun);
+    } catch (const std::exception& error) {
+        errors << error.what() << "." << std::endl;
+        return false;
+    }
+}
+
+} // namespace
+
+int runCycleCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& errors)
+{
+    CycleOptions options;
+    try {
+        options = CycleOptions::parse(arguments, namesOf(cycleEntries()));
+    } catch (const UsageError& error) {
+        errors << "zentrel-cycle: " << error.message << "\n" << cycleUsage;
+        return 2;
+    }
+    switch (options.action) {
+    case CycleOptions::Action::Help:
+        out << cycleUsage;
+        return 0;
+    case CycleOptions::Action::Version:
+        out << "zentrel-cycle 2.0\n";
+        return 0;
+    case CycleOptions::Action::InstallAutostart:
+    case CycleOptions::Action::RemoveAutostart:
+        errors << "zentrel-cycle: the login entries are made on Linux desktops only\n";
+        return 2;
+    case CycleOptions::Action::Cycle:
+        break;
+    }
+    if (options.present) {
+        errors << "zentrel-cycle: --present shows the result on Linux desktops only; Windows reads it at its "
+                  "next start\n";
+        return 2;
+    }
+    std::string programDirectory
+        = options.programDirectory ? windowsFolder(*options.programDirectory) : Win32System().programDirectory();
+    return cycle(options, programDirectory, out, errors) ? 0 : 1;
+}
