@@ -1,5 +1,6 @@
 #include "panels/theme/Tthemeform.h"
 
+#include "convert/jpeg/TJPEGImage.h"
 #include "cycle/PosixSystem.h"
 #include "panels/theme/ThemeModule.h"
 #include "panels/theme/ThemeSettings.h"
@@ -14,7 +15,28 @@
 #include "shell/skin/TFileDialog.h"
 
 #include <QCheckBox>
+#include <QImage>
 #include <QListView>
+#include <cctype>
+
+namespace {
+
+// Desktop themes often bring JPEG wallpapers; they are decoded as the converter decodes them.
+QImage wallpaperPicture(const std::string& path)
+{
+    std::string extension = fileExtension(path);
+    for (char& c : extension)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (extension != "jpg" && extension != "jpeg")
+        return loadPictureFile(path);
+    TJPEGImage jpeg;
+    jpeg.setNumOfColors(TNumOfColors::TrueColor);
+    jpeg.setFileName(path);
+    const std::vector<unsigned char>& bitmap = jpeg.Picture();
+    return QImage::fromData(bitmap.data(), static_cast<int>(bitmap.size()), "BMP");
+}
+
+} // namespace
 
 Tthemeform::Tthemeform(TWindowSet& windows)
     : Tthemeform(windows,
@@ -141,7 +163,7 @@ void Tthemeform::showTheme(const ThemeSettings& theme)
     QImage picture;
     if (theme.wallpaper) {
         try {
-            picture = loadPictureFile(*theme.wallpaper);
+            picture = wallpaperPicture(*theme.wallpaper);
         } catch (const std::exception&) {
         }
     }

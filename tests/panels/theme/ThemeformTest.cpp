@@ -1,3 +1,4 @@
+#include "convert/jpeg/JpegFixture.h"
 #include "cycle/StandInMachine.h"
 #include "cycle/TemporaryFolder.h"
 #include "panels/theme/Tthemeform.h"
@@ -10,7 +11,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -98,10 +98,8 @@ TEST_F(Themeform, EditsTheListAndSaveAppliesTheThemeAtTheNextPosition)
 
 TEST_F(Themeform, PreviewShowsTheSelectedThemeWithoutApplyingIt)
 {
-    QImage wide(604, 100, QImage::Format_RGB32);
-    wide.fill(Qt::darkCyan);
-    wide.save(QString::fromStdString(folder.file("sea.bmp")), "BMP");
-    folder.write("Sea.theme", "[Control Panel\\Desktop]\r\nWallpaper=%ThemeDir%sea.bmp\r\n");
+    writeBytes(folder.file("sea.jpg"), makeJpeg({ .width = 604, .height = 100 }));
+    folder.write("Sea.theme", "[Control Panel\\Desktop]\r\nWallpaper=%ThemeDir%sea.jpg\r\n");
     std::string registry = folder.read("machine/registry.reg");
     chosen = { folder.file("Sea.theme") };
     panel().button("BitBtn1")->click();
@@ -115,7 +113,7 @@ TEST_F(Themeform, PreviewShowsTheSelectedThemeWithoutApplyingIt)
     EXPECT_TRUE(panel().isVisible());
     EXPECT_EQ(view.image("name")->text(), "Sea");
     EXPECT_EQ(view.image("pic")->pixmap().size(), QSize(302, 50));
-    EXPECT_EQ(view.memo("items")->toPlainText().toStdString(), "Wallpaper: " + folder.file("sea.bmp"));
+    EXPECT_EQ(view.memo("items")->toPlainText().toStdString(), "Wallpaper: " + folder.file("sea.jpg"));
     EXPECT_EQ(folder.read("machine/registry.reg"), registry);
 
     QApplication::setActiveWindow(&view);
