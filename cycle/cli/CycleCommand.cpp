@@ -74,7 +74,7 @@ bool cycle(const CycleOptions& options, const std::string& programDirectory, std
     auto background = chooseDesktopBackground(session, std::make_shared<ProcessRunner>());
     Presenter presenter(
         services, session.hasSession(), std::move(background), std::make_shared<MediaWavePlayer>(), out, errors);
-    return presenter.present() && allWell;
+    return presenter.present(options.dryRun) && allWell;
 }
 
 std::string iconBytes()

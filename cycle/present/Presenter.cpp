@@ -38,17 +38,17 @@ Presenter::Presenter(CycleServices services, bool session, std::unique_ptr<Deskt
 
 Presenter::~Presenter() = default;
 
-bool Presenter::present()
+bool Presenter::present(bool dryRun)
 {
     if (!m_session) {
         m_out << "desktop: no desktop session to show the wallpaper on or play the start-up sound to" << std::endl;
         return true;
     }
-    bool shown = showWallpaper();
-    return playStartupSound() && shown;
+    bool shown = showWallpaper(dryRun);
+    return playStartupSound(dryRun) && shown;
 }
 
-bool Presenter::playStartupSound()
+bool Presenter::playStartupSound(bool dryRun)
 {
     try {
         std::string wave = startupWave(*m_services.registry);
@@ -56,8 +56,9 @@ bool Presenter::playStartupSound()
             m_out << "start-up sound: none set" << std::endl;
             return true;
         }
-        m_player->playOnce(wave);
-        m_out << "start-up sound: played " << wave << std::endl;
+        if (!dryRun)
+            m_player->playOnce(wave);
+        m_out << "start-up sound: " << (dryRun ? "would play " : "played ") << wave << std::endl;
         return true;
     } catch (const std::exception& error) {
         fail("start-up sound", error.what());
@@ -65,7 +66,7 @@ bool Presenter::playStartupSound()
     }
 }
 
-bool Presenter::showWallpaper()
+bool Presenter::showWallpaper(bool dryRun)
 {
     if (!m_background) {
         m_out << "desktop: this desktop's background cannot be set from here, it is left alone" << std::endl;
@@ -79,8 +80,10 @@ bool Presenter::showWallpaper()
         }
         // A picture the desktop could not show would leave it blank: it is checked here, with the panel's messages.
         loadPictureFile(wallpaper->path);
-        m_background->show(*wallpaper);
-        m_out << "desktop: " << wallpaper->path << (wallpaper->tiled ? " (tiled)" : " (centred)") << " shown on "
+        if (!dryRun)
+            m_background->show(*wallpaper);
+        m_out << "desktop: " << (dryRun ? "would show " : "") << wallpaper->path
+              << (wallpaper->tiled ? " (tiled)" : " (centred)") << (dryRun ? " on " : " shown on ")
               << m_background->name() << std::endl;
         return true;
     } catch (const std::exception& error) {

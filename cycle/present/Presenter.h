@@ -19,12 +19,13 @@ public:
         std::shared_ptr<WavePlayer> player, std::ostream& out, std::ostream& errors);
     ~Presenter();
 
-    // One line per thing shown; returns false when one failed (its message on `errors`).
-    bool present();
+    // One line per thing shown; returns false when one failed (its message on `errors`). A dry run
+    // checks and says what it would show and play, and leaves the desktop as it is.
+    bool present(bool dryRun = false);
 
 private:
-    bool showWallpaper();
-    bool playStartupSound();
+    bool showWallpaper(bool dryRun);
+    bool playStartupSound(bool dryRun);
     void fail(const std::string& what, const std::string& message);
 
     CycleServices m_services;

@@ -56,7 +56,7 @@ protected:
     {
         folder.write("machine/c/WINDOWS/win.ini", "[windows]\r\nload=\r\n" + desktopLines + "[intl]\r\niCountry=1\r\n");
     }
-    bool present(bool withDesktop = true, bool session = true)
+    bool present(bool withDesktop = true, bool session = true, bool dryRun = false)
     {
         CycleServices services;
         services.programDirectory = folder.path();
@@ -67,7 +67,7 @@ protected:
         std::unique_ptr<DesktopBackground> background;
         if (withDesktop)
             background = std::make_unique<NotedBackground>(shown);
-        return Presenter(services, session, std::move(background), player, out, errors).present();
+        return Presenter(services, session, std::move(background), player, out, errors).present(dryRun);
     }
 
     TemporaryFolder folder;
@@ -179,6 +179,14 @@ TEST_F(PresenterTest, PlaysTheStartUpEventsWaveAfterTheWallpaperWhateverBecameOf
     EXPECT_FALSE(present()) << "the wallpaper failed";
     EXPECT_EQ(out.str(), "desktop: failed\nstart-up sound: played /w/tada.wav\n");
     EXPECT_EQ(player->played, std::vector<std::string> { "/w/tada.wav" });
+
+    setWinIni("[Desktop]\r\nWallpaper=" + folder.file("a b.bmp") + "\r\nTileWallpaper=1\r\n");
+    EXPECT_TRUE(present(true, true, true));
+    EXPECT_EQ(out.str(),
+        "desktop: would show " + folder.file("a b.bmp")
+            + " (tiled) on the test desktop\nstart-up sound: would play /w/tada.wav\n");
+    EXPECT_TRUE(shown.empty()) << "a dry run leaves the desktop alone";
+    EXPECT_EQ(player->played.size(), 1u);
 
     setWinIni("");
     player->failure = "The specified file cannot be played on the specified MCI device";
