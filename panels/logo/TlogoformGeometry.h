@@ -22,7 +22,7 @@ inline constexpr TControlGeometry TlogoformControls[] = {
     skin::edit("next", 244, 236, 41, 21),
     skin::edit("dimensions", 412, 172, 58, 21),
     skin::bitmapButton("BitBtn2", 12, 172, 95, 24, TGlyph::Plus, "Add Logo(s)", 1),
-    skin::bitmapButton("BitBtn3", 108, 172, 95, 24, TGlyph::InsertArrow, "Insert Logo(s)", 2),
+    skin::bitmapButton("BitBtn3", 108, 172, 95, 24, TGlyph::InsertIntoBox, "Insert Logo(s)", 2),
     skin::bitmapButton("BitBtn4", 204, 172, 96, 24, TGlyph::Minus, "Remove Selected Logo", 3),
     skin::bitmapButton("BitBtn5", 12, 204, 95, 24, TGlyph::Tick, "Save and Exit", 4),
     skin::bitmapButton("BitBtn6", 108, 204, 95, 24, TGlyph::NoEntry, "Cancel", 5),

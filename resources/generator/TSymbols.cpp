@@ -122,6 +122,20 @@ QPainterPath shape(TGlyph glyph, double aspect)
         line.lineTo(0.62, 0.58);
         return stroked(line, 0.18).united(triangle({ 0.58, 0.3 }, { 0.94, 0.58 }, { 0.58, 0.86 })).simplified();
     }
+    case TGlyph::InsertIntoBox: {
+        QPainterPath box;
+        box.moveTo(0.58, 0.4);
+        box.lineTo(0.9, 0.4);
+        box.lineTo(0.9, 0.88);
+        box.lineTo(0.58, 0.88);
+        QPainterPath curve;
+        curve.moveTo(0.14, 0.1);
+        curve.cubicTo(0.14, 0.48, 0.26, 0.64, 0.5, 0.64);
+        return stroked(box, 0.1)
+            .united(stroked(curve, 0.15))
+            .united(triangle({ 0.46, 0.46 }, { 0.8, 0.64 }, { 0.46, 0.82 }))
+            .simplified();
+    }
     case TGlyph::TileAll:
         return rounded(0.1, 0.1, 0.36, 0.36)
             .united(rounded(0.54, 0.1, 0.36, 0.36))

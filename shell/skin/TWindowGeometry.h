@@ -60,6 +60,7 @@ enum class TGlyph {
     ArrowLeft,
     ArrowRight,
     InsertTheme, // a curved arrow into a small theme picture
+    InsertIntoBox, // a curved arrow into a small box
 };
 
 enum class TScheme { ControlCenter, Wallpaper, Sound, Saver, Logo, Theme, Grey };
