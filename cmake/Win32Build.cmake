@@ -96,6 +96,11 @@ add_library(zentrel_modules STATIC
 )
 target_link_libraries(zentrel_modules PUBLIC zentrel_cycle)
 
+# The sound panel's test player on MCI. The player itself, TMediaPlayer, is a Qt object and waits
+# for Qt; its back end is here.
+add_library(zentrel_sound_player STATIC panels/sound/win32/MciSoundBackEnd.cpp panels/sound/win32/MciSoundDevice.cpp)
+target_link_libraries(zentrel_sound_player PUBLIC zentrel_files winmm)
+
 add_library(zentrel_cycle_command STATIC
     cycle/cli/CycleEntries.cpp
     cycle/cli/CycleOptions.cpp
@@ -113,10 +118,12 @@ if(ZENTREL_TESTS)
         tests/win32/AtomicFileWriterWin32Test.cpp
         tests/win32/ConvertCommandWin32Test.cpp
         tests/win32/CycleCommandWin32Test.cpp
+        tests/win32/MciSoundBackEndTest.cpp
         tests/win32/Win32RegistryTest.cpp
         tests/win32/Win32SystemTest.cpp
     )
-    target_link_libraries(zentrel_win32_tests PRIVATE gtest_main zentrel_convert_cli zentrel_cycle_command)
+    target_link_libraries(zentrel_win32_tests PRIVATE gtest_main zentrel_convert_cli zentrel_cycle_command
+        zentrel_sound_player)
     target_include_directories(zentrel_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     add_test(NAME zentrel_win32_tests COMMAND zentrel_win32_tests)
 endif()

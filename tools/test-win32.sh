@@ -42,5 +42,10 @@ if ! timeout 300 "$wine" wineboot --init >"$prefix.boot.log" 2>&1 \
 fi
 rm -f "$prefix.boot.log"
 
+# An ALSA device that discards what it is given lets the player's tests play, silently, on a machine
+# without a sound card.
+mkdir -p "$prefix/home"
+printf 'pcm.!default {\n    type null\n}\n' >"$prefix/home/.asoundrc"
+
 cd build-win32
-ctest --output-on-failure --timeout 300
+HOME=$prefix/home ctest --output-on-failure --timeout 300
