@@ -19,6 +19,7 @@
 
 #include <QFile>
 #include <algorithm>
+#include <filesystem>
 #include <optional>
 #include <ostream>
 
@@ -91,8 +92,10 @@ bool changeAutostart(const CycleOptions& options, std::ostream& out, std::ostrea
 {
     try {
         std::vector<std::string> cycleArguments;
+        // The login runs the entry from another folder: a relative folder is made absolute here.
         if (options.programDirectory)
-            cycleArguments = { "--program-dir", *options.programDirectory };
+            cycleArguments
+                = { "--program-dir", std::filesystem::absolute(*options.programDirectory).lexically_normal().string() };
         DesktopEntries entries(DesktopPlaces::fromEnvironment(), PosixSystem().programDirectory(), cycleArguments);
         if (options.action == CycleOptions::Action::RemoveAutostart) {
             bool removed = entries.removeAutostart();

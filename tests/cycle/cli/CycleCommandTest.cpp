@@ -201,3 +201,23 @@ TEST(RunLockTest, ASecondRunWaitsForTheFirst)
     EXPECT_TRUE(third.held()) << "the lock is free once the first run ends";
     EXPECT_THROW(RunLock(folder.file("no folder/zentrel-cycle.lock")), Exception);
 }
+
+TEST_F(CycleCommandTest, TheLoginEntryRunsThisFolderWhereverTheLoginStarts)
+{
+    setenv("XDG_CONFIG_HOME", folder.file("config").c_str(), 1);
+    setenv("XDG_DATA_HOME", folder.file("data").c_str(), 1);
+    std::filesystem::path here = std::filesystem::current_path();
+    std::filesystem::current_path(folder.path());
+    std::ostringstream out, errors;
+    int exitCode = runCycleCommand({ "--install-autostart", "--program-dir", "." }, out, errors);
+    std::filesystem::current_path(here);
+    EXPECT_EQ(exitCode, 0) << errors.str();
+    std::string entry = folder.read("config/autostart/zentrel-cycle.desktop");
+    EXPECT_NE(entry.find(" --present --program-dir " + folder.path() + "\n"), std::string::npos) << entry;
+    EXPECT_EQ(folder.read("data/icons/hicolor/32x32/apps/zentrel.png").substr(1, 3), "PNG") << "the drawn icon";
+
+    EXPECT_EQ(runCycleCommand({ "--remove-autostart" }, out, errors), 0);
+    EXPECT_FALSE(std::filesystem::exists(folder.file("config/autostart/zentrel-cycle.desktop")));
+    unsetenv("XDG_CONFIG_HOME");
+    unsetenv("XDG_DATA_HOME");
+}
