@@ -40,23 +40,33 @@ TEST_F(GSettingsBackgroundTest, GnomeGetsThePictureForBothStylesAndTheTiling)
     EXPECT_EQ(stringSetting(schema, "picture-options"), "centered");
 }
 
-TEST_F(GSettingsBackgroundTest, ADesktopWhoseSchemaIsMissingIsOneMessage)
+TEST_F(GSettingsBackgroundTest, CinnamonAndMateUseTheirOwnSchemasOrSayTheyAreMissing)
 {
+    struct Case {
+        GSettingsBackground::Family family;
+        const char* pictureKey;
+        std::string picture;
+    };
     GSettingsSchemaSource* source = g_settings_schema_source_get_default();
-    for (auto family : { GSettingsBackground::Family::Cinnamon, GSettingsBackground::Family::Mate }) {
-        GSettingsBackground desktop(family);
-        if (GSettingsSchema* schema = g_settings_schema_source_lookup(source, desktop.schema(), TRUE)) {
-            // That desktop is installed here: its path is taken for real (on the memory back end).
-            g_settings_schema_unref(schema);
-            EXPECT_NO_THROW(desktop.show({ "/a.bmp", true }));
+    for (const Case& c : {
+             Case { GSettingsBackground::Family::Cinnamon, "picture-uri", "file:///pics/a%20b.bmp" },
+             Case { GSettingsBackground::Family::Mate, "picture-filename", "/pics/a b.bmp" },
+         }) {
+        GSettingsBackground desktop(c.family);
+        GSettingsSchema* schema = g_settings_schema_source_lookup(source, desktop.schema(), TRUE);
+        if (!schema) {
+            try {
+                desktop.show({ "/pics/a b.bmp", false });
+                ADD_FAILURE() << desktop.schema();
+            } catch (const Exception& error) {
+                EXPECT_EQ(std::string(error.what()),
+                    "The settings schema " + std::string(desktop.schema()) + " is not installed");
+            }
             continue;
         }
-        try {
-            desktop.show({ "/a.bmp", true });
-            ADD_FAILURE() << desktop.schema();
-        } catch (const Exception& error) {
-            EXPECT_EQ(std::string(error.what()),
-                "The settings schema " + std::string(desktop.schema()) + " is not installed");
-        }
+        g_settings_schema_unref(schema);
+        desktop.show({ "/pics/a b.bmp", false });
+        EXPECT_EQ(stringSetting(desktop.schema(), c.pictureKey), c.picture);
+        EXPECT_EQ(stringSetting(desktop.schema(), "picture-options"), "centered");
     }
 }
