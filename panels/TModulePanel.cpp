@@ -8,19 +8,24 @@
 #include <QLineEdit>
 #include <QListView>
 
-TModulePanel::TModulePanel(const TWindowGeometry& geometry, TWindowSet& windows, ModuleParameters parameters,
-    std::vector<ListControls> controls)
+TModulePanel::TModulePanel(const TWindowGeometry& geometry, TWindowSet& windows, const Verbs& verbs)
     : TSkinnedForm(geometry)
     , windows_(windows)
-    , model_(CycleModule::startUp(std::move(parameters), windows.programDirectory(),
-          [](const std::string& message) { TErrorBox::show(message); }))
-    , controls_(std::move(controls))
 {
-    for (std::size_t which = 0; which < controls_.size(); ++which) {
-        listModels_.push_back(std::make_unique<CycleListModel>(model_->list(which)));
-        listBox(controls_[which].list)->setModel(listModels_.back().get());
-    }
-    showModel();
+    onClick(verbs.save, [this] { saveClick(); });
+    onClick(verbs.cancel, [this, show = verbs.showCancel] { show(windows_); });
+    onClick(verbs.help, [this, show = verbs.showHelp] { show(windows_); });
+    onClick(verbs.close, [this] { leave(); });
+    onSystemClose([this] { leave(); });
+}
+
+TModulePanel::TModulePanel(const TWindowGeometry& geometry, TWindowSet& windows, const Verbs& verbs,
+    ModuleParameters parameters, std::vector<ListControls> controls)
+    : TModulePanel(geometry, windows, verbs)
+{
+    showLists(CycleModule::startUp(std::move(parameters), windows.programDirectory(),
+                  [](const std::string& message) { TErrorBox::show(message); }),
+        std::move(controls));
 }
 
 TModulePanel::~TModulePanel()
@@ -29,14 +34,47 @@ TModulePanel::~TModulePanel()
         list->setModel(nullptr);
 }
 
+void TModulePanel::showLists(std::shared_ptr<CycleModule> module, std::vector<ListControls> controls)
+{
+    model_ = std::move(module);
+    controls_ = std::move(controls);
+    for (std::size_t which = 0; which < controls_.size(); ++which) {
+        listModels_.push_back(std::make_unique<CycleListModel>(model_->list(which)));
+        listBox(controls_[which].list)->setModel(listModels_.back().get());
+        const char* enable = controls_[which].enable;
+        const char* random = controls_[which].random;
+        onClick(enable, [this, which, enable] { model_->setEnabled(checkBox(enable)->isChecked(), which); });
+        onClick(random, [this, which, random] { model_->setRandom(checkBox(random)->isChecked(), which); });
+    }
+    showModel();
+}
+
 void TModulePanel::showModel()
 {
     for (std::size_t which = 0; which < controls_.size(); ++which) {
         const CycleControls& shown = model_->controls(which);
         checkBox(controls_[which].enable)->setChecked(shown.enabled);
         checkBox(controls_[which].random)->setChecked(shown.random);
-        edit(controls_[which].next)->setText(QString::fromLocal8Bit(shown.next));
+        const std::string& next = shown.next;
+        edit(controls_[which].next)->setText(QString::fromLocal8Bit(next.data(), static_cast<qsizetype>(next.size())));
     }
+}
+
+void TModulePanel::saveClick()
+{
+    saveModel();
+    leave();
+}
+
+void TModulePanel::saveModel()
+{
+    try {
+        model_->save();
+    } catch (...) {
+        showSwitches();
+        throw;
+    }
+    showSwitches();
 }
 
 void TModulePanel::leave()

@@ -3,14 +3,16 @@
 #include "cycle/CycleModule.h"
 #include "shell/skin/TSkinnedForm.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 class CycleListModel;
 class TWindowSet;
 
-// A module panel: it loads its module when it is made, at program start, and shows each of the
-// module's lists and switches in the controls named for it.
+// A module panel: it shows each of its module's lists and switches in the controls named for
+// them, the switches act on the module, and Save and Exit, Cancel, Help and the close box do what
+// they do in every panel.
 class TModulePanel : public TSkinnedForm {
     Q_OBJECT
 public:
@@ -20,24 +22,43 @@ public:
         const char* random;
         const char* next;
     };
+    // The buttons every panel has, and how to open its own cancel and help windows.
+    struct Verbs {
+        const char* save;
+        const char* cancel;
+        const char* help;
+        const char* close;
+        std::function<void(TWindowSet&)> showCancel;
+        std::function<void(TWindowSet&)> showHelp;
+    };
 
     ~TModulePanel() override;
 
     CycleModule& model() const { return *model_; }
 
-protected:
-    TModulePanel(const TWindowGeometry& geometry, TWindowSet& windows, ModuleParameters parameters,
-        std::vector<ListControls> controls);
-
-    void showModel();
+    // Save and Exit: saves, then returns to the Control Center; a failed save leaves the panel open.
+    void saveClick();
     // Leaves without saving and without asking; the edits stay in memory.
     void leave();
+
+protected:
+    TModulePanel(const TWindowGeometry& geometry, TWindowSet& windows, const Verbs& verbs);
+    // Loads the module at program start; a file that can't be read is reported and the start goes
+    // on.
+    TModulePanel(const TWindowGeometry& geometry, TWindowSet& windows, const Verbs& verbs, ModuleParameters parameters,
+        std::vector<ListControls> controls);
+
+    void showLists(std::shared_ptr<CycleModule> module, std::vector<ListControls> controls);
+    void showModel();
+    // The switches and next fields, with a module's own boxes; shown after a save, failed or not.
+    virtual void showSwitches() { showModel(); }
+    virtual void saveModel();
 
     TWindowSet& windows_;
 
 private:
-    // The list models watch the module, so it is made first and goes last.
-    std::unique_ptr<CycleModule> model_;
+    // The list models watch the module, so it goes last.
+    std::shared_ptr<CycleModule> model_;
     std::vector<std::unique_ptr<CycleListModel>> listModels_;
     std::vector<ListControls> controls_;
 };

@@ -1,16 +1,15 @@
 #pragma once
 
+#include "panels/TCyclePanel.h"
 #include "panels/logo/LogoPanel.h"
-#include "shell/skin/TSkinnedForm.h"
 
 #include <memory>
 
-class CycleListModel;
 class TWindowSet;
 
 // The start-up logo panel. It shows the state of its LogoPanel in the controls and hands every
 // user action to it.
-class Tlogoform : public TSkinnedForm {
+class Tlogoform : public TCyclePanel {
     Q_OBJECT
 public:
     // Loads "brisko.dat" and "brisko.cfg" from the program's folder; a file that can't be read is
@@ -20,33 +19,10 @@ public:
 
     const LogoPanel& panel() const { return *panel_; }
 
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
-    void Button4Click();
-    void Button5Click();
-    void Button6Click();
     void BitBtn1Click();
-    void BitBtn8Click();
-    void listClick();
-    void listDblClick();
-    void enableClick();
-    void ranClick();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    LogoPanel::FileNames chooseBitmaps();
-    // The list control follows the model's selection without it counting as the user's.
-    void showSelection();
-    void showSwitches();
-    void showPreview();
+    void showEntry() override;
 
-    TWindowSet& windows_;
     std::unique_ptr<LogoPanel> panel_;
-    CycleListModel* listModel_ = nullptr;
-    bool followingModel_ = false;
-    // A click on the entry that is already selected previews it afresh.
-    bool selectedByThisPress_ = false;
 };

@@ -29,7 +29,10 @@ ModuleParameters machineSoundModule(const std::string& programDirectory)
 } // namespace
 
 Ttonvikform::Ttonvikform(TWindowSet& windows)
-    : TModulePanel(TtonvikformGeometry, windows, machineSoundModule(windows.programDirectory()),
+    : TModulePanel(TtonvikformGeometry, windows,
+        { "BitBtn4", "BitBtn5", "BitBtn6", "BitBtn7", [](TWindowSet& w) { w.cancelform2().showWindow(); },
+            [](TWindowSet& w) { w.help().showWindow(); } },
+        machineSoundModule(windows.programDirectory()),
         { { "inlist", "inenable", "inran", "innext" }, { "outlist", "outenable", "outran", "outnext" } })
     , panel_(std::make_unique<SoundPanel>(model()))
 {
@@ -37,23 +40,12 @@ Ttonvikform::Ttonvikform(TWindowSet& windows)
     connectList(ShutdownSounds);
     onClick("inedit", [this] { ineditClick(); });
     onClick("outedit", [this] { outeditClick(); });
-    for (SoundList which : { StartupSounds, ShutdownSounds }) {
-        const char* enable = which == StartupSounds ? "inenable" : "outenable";
-        const char* random = which == StartupSounds ? "inran" : "outran";
-        onClick(enable, [this, which, enable] { panel_->setEnabled(which, checkBox(enable)->isChecked()); });
-        onClick(random, [this, which, random] { panel_->setRandom(which, checkBox(random)->isChecked()); });
-    }
     onClick("BitBtn1", [this] { Button1Click(); });
     onClick("BitBtn2", [this] { Button3Click(); });
     onClick("BitBtn3", [this] { Button5Click(); });
-    onClick("BitBtn4", [this] { Button2Click(); });
-    onClick("BitBtn5", [this] { Button4Click(); });
-    onClick("BitBtn6", [this] { Button6Click(); });
-    onClick("BitBtn7", [this] { BitBtn7Click(); });
     onClick("BitBtn8", [this] { BitBtn8Click(); });
     onClick("BitBtn9", [this] { BitBtn9Click(); });
     onClick("BitBtn10", [this] { BitBtn10Click(); });
-    onSystemClose([this] { BitBtn7Click(); });
     showSwitches();
 }
 
@@ -143,33 +135,6 @@ void Ttonvikform::Button5Click()
     QScopedValueRollback<bool> following(followingModel_, true);
     panel_->remove();
     showSelection();
-}
-
-void Ttonvikform::Button2Click()
-{
-    try {
-        panel_->save();
-    } catch (...) {
-        showSwitches();
-        throw;
-    }
-    showSwitches();
-    leave();
-}
-
-void Ttonvikform::Button4Click()
-{
-    windows_.cancelform2().showWindow();
-}
-
-void Ttonvikform::Button6Click()
-{
-    windows_.help().showWindow();
-}
-
-void Ttonvikform::BitBtn7Click()
-{
-    leave();
 }
 
 void Ttonvikform::BitBtn8Click()

@@ -20,10 +20,6 @@ public:
     void Button1Click();
     void Button3Click();
     void Button5Click();
-    void Button2Click();
-    void Button4Click();
-    void Button6Click();
-    void BitBtn7Click();
     void BitBtn8Click();
     void BitBtn9Click();
     void BitBtn10Click();
@@ -44,7 +40,7 @@ private:
     SoundPanel::FileNames chooseWaves();
     // The list controls follow the model's selections without it counting as the user's.
     void showSelection();
-    void showSwitches();
+    void showSwitches() override;
 
     std::unique_ptr<SoundPanel> panel_;
     bool followingModel_ = false;

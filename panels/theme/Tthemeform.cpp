@@ -14,7 +14,6 @@
 #include "shell/skin/TErrorBox.h"
 #include "shell/skin/TFileDialog.h"
 
-#include <QCheckBox>
 #include <QImage>
 #include <QListView>
 #include <cctype>
@@ -48,23 +47,19 @@ Tthemeform::Tthemeform(TWindowSet& windows)
 Tthemeform::~Tthemeform() = default;
 
 Tthemeform::Tthemeform(TWindowSet& windows, std::shared_ptr<System> shell)
-    : TModulePanel(TthemeformGeometry, windows, themeModule(shell), { { "list", "enable", "ran", "next" } })
+    : TModulePanel(TthemeformGeometry, windows,
+        { "BitBtn4", "BitBtn5", "BitBtn6", "BitBtn8", [](TWindowSet& w) { w.cancelform5().showWindow(); },
+            [](TWindowSet& w) { w.themehelp().showWindow(); } },
+        themeModule(shell), { { "list", "enable", "ran", "next" } })
     , shell_(std::move(shell))
     , themeview_(std::make_unique<Tthemeview>())
 {
     QListView* list = listBox("list");
     connect(list, &QListView::doubleClicked, this, guarded([this] { listDblClick(); }));
-    onClick("enable", [this] { enableClick(); });
-    onClick("ran", [this] { ranClick(); });
     onClick("BitBtn1", [this] { BitBtn1Click(); });
     onClick("BitBtn2", [this] { BitBtn2Click(); });
     onClick("BitBtn3", [this] { BitBtn3Click(); });
-    onClick("BitBtn4", [this] { BitBtn4Click(); });
-    onClick("BitBtn5", [this] { BitBtn5Click(); });
-    onClick("BitBtn6", [this] { BitBtn6Click(); });
     onClick("BitBtn7", [this] { BitBtn7Click(); });
-    onClick("BitBtn8", [this] { BitBtn8Click(); });
-    onSystemClose([this] { BitBtn8Click(); });
 }
 
 CycleModule::Row Tthemeform::selectedRow() const
@@ -96,16 +91,6 @@ void Tthemeform::listDblClick()
     showModel();
 }
 
-void Tthemeform::enableClick()
-{
-    model().setEnabled(checkBox("enable")->isChecked());
-}
-
-void Tthemeform::ranClick()
-{
-    model().setRandom(checkBox("ran")->isChecked());
-}
-
 void Tthemeform::BitBtn1Click()
 {
     model().add(chooseThemes());
@@ -131,30 +116,9 @@ void Tthemeform::BitBtn3Click()
     showModel();
 }
 
-void Tthemeform::BitBtn4Click()
-{
-    model().save();
-    leave();
-}
-
-void Tthemeform::BitBtn5Click()
-{
-    windows_.cancelform5().showWindow();
-}
-
-void Tthemeform::BitBtn6Click()
-{
-    windows_.themehelp().showWindow();
-}
-
 void Tthemeform::BitBtn7Click()
 {
     openSelectedTheme(*shell_, model().list(), selectedRow());
-}
-
-void Tthemeform::BitBtn8Click()
-{
-    leave();
 }
 
 // A wallpaper that can't be shown leaves the picture out; the rest of the theme is still shown.

@@ -21,16 +21,10 @@ public:
     Tthemeview& themeview() const { return *themeview_; }
 
     void listDblClick();
-    void enableClick();
-    void ranClick();
     void BitBtn1Click();
     void BitBtn2Click();
     void BitBtn3Click();
-    void BitBtn4Click();
-    void BitBtn5Click();
-    void BitBtn6Click();
     void BitBtn7Click();
-    void BitBtn8Click();
 
 private:
     Tthemeform(TWindowSet& windows, std::shared_ptr<System> shell);
