@@ -20,6 +20,9 @@ add_compile_options(-include ${CMAKE_SOURCE_DIR}/cycle/win32/PosixNames.h)
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 include_directories(${CMAKE_SOURCE_DIR})
 
+# Every program links this: files opened without a mode are bytes, not text.
+add_library(zentrel_binary_files OBJECT cycle/win32/BinaryFiles.cpp)
+
 add_library(zentrel_files STATIC
     cycle/AtomicFile.cpp
     cycle/Exception.cpp
@@ -56,7 +59,7 @@ add_library(zentrel_convert_cli STATIC
 )
 target_link_libraries(zentrel_convert_cli PUBLIC zentrel_conversion)
 add_executable(zentrel-convert convert/cli/main.cpp)
-target_link_libraries(zentrel-convert PRIVATE zentrel_convert_cli)
+target_link_libraries(zentrel-convert PRIVATE zentrel_binary_files zentrel_convert_cli)
 
 # The core: cycle lists, settings and line files, the registry services, and the system beneath.
 add_library(zentrel_cycle STATIC
@@ -110,7 +113,7 @@ add_library(zentrel_cycle_command STATIC
 )
 target_link_libraries(zentrel_cycle_command PUBLIC zentrel_modules)
 add_executable(zentrel-cycle cycle/cli/main.cpp)
-target_link_libraries(zentrel-cycle PRIVATE zentrel_cycle_command)
+target_link_libraries(zentrel-cycle PRIVATE zentrel_binary_files zentrel_cycle_command)
 
 if(ZENTREL_TESTS)
     enable_testing()
@@ -122,10 +125,32 @@ if(ZENTREL_TESTS)
         tests/win32/Win32RegistryTest.cpp
         tests/win32/Win32SystemTest.cpp
     )
-    target_link_libraries(zentrel_win32_tests PRIVATE gtest_main zentrel_convert_cli zentrel_cycle_command
+    target_link_libraries(zentrel_win32_tests PRIVATE zentrel_binary_files gtest_main zentrel_convert_cli zentrel_cycle_command
         zentrel_sound_player)
     target_include_directories(zentrel_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     add_test(NAME zentrel_win32_tests COMMAND zentrel_win32_tests)
+endif()
+
+# The core's own tests that need neither Qt nor POSIX, built for Windows as they are.
+if(ZENTREL_TESTS)
+    add_executable(zentrel_core_tests_win32
+        tests/convert/gif/GifDamagedFilesTest.cpp
+        tests/convert/gif/GifTestBytes.cpp
+        tests/convert/gif/TByteArrayTest.cpp
+        tests/convert/gif/TGifFileTest.cpp
+        tests/convert/gif/TGifLzwDecoderTest.cpp
+        tests/convert/gif/TGifRowWriterTest.cpp
+        tests/cycle/AdvanceTest.cpp
+        tests/cycle/CommonSaveTest.cpp
+        tests/cycle/CycleModuleEditTest.cpp
+        tests/cycle/LineBlockTest.cpp
+        tests/cycle/LineListTest.cpp
+        tests/cycle/RegistryServicesTest.cpp
+        tests/cycle/StoredCycleTest.cpp
+    )
+    target_link_libraries(zentrel_core_tests_win32 PRIVATE zentrel_binary_files gtest_main zentrel_gif_decoder zentrel_cycle)
+    target_include_directories(zentrel_core_tests_win32 PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+    add_test(NAME zentrel_core_tests_win32 COMMAND zentrel_core_tests_win32)
 endif()
 
 # The two programs start and answer under Wine as they would on Windows.

@@ -15,8 +15,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Linked statically, a program runs on any Windows (and under Wine) without the compiler's DLLs.
-# binmode.o opens every file in binary mode: the core reads and writes bytes, never CR LF text.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static /usr/${ZENTREL_MINGW_TRIPLE}/lib/binmode.o")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 
 # CTest runs the test programs under Wine where it is installed (tools/test-win32.sh gives it a
 # fresh prefix).

@@ -1,6 +1,8 @@
 #include "cycle/win32/PosixNames.h"
 
 #include <cerrno>
+#include <cstring>
+#include <random>
 #include <windows.h>
 
 ssize_t pread(int fd, void* buffer, size_t count, off_t offset)
@@ -23,4 +25,26 @@ ssize_t pread(int fd, void* buffer, size_t count, off_t offset)
         return -1;
     }
     return static_cast<ssize_t>(got);
+}
+
+char* mkdtemp(char* pattern)
+{
+    const std::size_t length = std::strlen(pattern);
+    if (length < 6 || std::strcmp(pattern + length - 6, "XXXXXX") != 0) {
+        errno = EINVAL;
+        return nullptr;
+    }
+    static constexpr char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::random_device seed;
+    std::minstd_rand pick(seed());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        for (std::size_t at = length - 6; at < length; ++at)
+            pattern[at] = letters[pick() % (sizeof letters - 1)];
+        if (CreateDirectoryA(pattern, nullptr))
+            return pattern;
+        if (GetLastError() != ERROR_ALREADY_EXISTS)
+            break;
+    }
+    errno = EEXIST;
+    return nullptr;
 }

@@ -23,4 +23,7 @@ static inline int fsync(int fd)
 #ifdef __cplusplus
 // Reads at an offset without moving the file position, as POSIX pread does.
 ssize_t pread(int fd, void* buffer, size_t count, off_t offset);
+
+// Makes a new folder named after `pattern`, its last six "X" replaced; the pattern or null.
+char* mkdtemp(char* pattern);
 #endif
