@@ -1,50 +1,22 @@
 #include "BitmapBytes.h"
-#include "cycle/StandInMachine.h"
-#include "cycle/TemporaryFolder.h"
+#include "panels/PanelWindowFixture.h"
 #include "panels/logo/Tlogoform.h"
 #include "panels/logo/Tlogorest.h"
-#include "shell/TWindowSet.h"
-#include "shell/Tthemainform.h"
-#include "shell/skin/TBitmapButton.h"
-#include "shell/skin/TErrorBox.h"
-#include "shell/skin/TFileDialog.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
-#include <QTest>
 #include <filesystem>
-#include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 
-using Names = std::vector<std::string>;
-
-// The whole program on a temporary folder, with the file dialog handing over `chosen`.
-class Logoform : public ::testing::Test {
+class Logoform : public PanelWindowFixture<Tlogoform> {
 protected:
-    void SetUp() override
+    Logoform()
+        : PanelWindowFixture("BitBtn4", &TWindowSet::logoform)
     {
-        TErrorBox::setTestHook([this](const std::string& text) { shown.push_back(text); });
-        TFileDialog::setTestHook([this](const TFileDialogRequest& request) {
-            requests.push_back(request.filter);
-            return chosen;
-        });
-        StandInMachine(folder.path()).ensureExists();
-        windows = std::make_unique<TWindowSet>(folder.path());
-        windows->themainform().button("BitBtn4")->click();
-        ASSERT_TRUE(panel().isVisible());
-    }
-    void TearDown() override
-    {
-        windows.reset();
-        TErrorBox::setTestHook({});
-        TFileDialog::setTestHook({});
     }
 
-    Tlogoform& panel() { return windows->logoform(); }
     QListView* list() { return panel().listBox("list"); }
     int stackingOf(const char* name) { return static_cast<int>(panel().children().indexOf(panel().control(name))); }
 
@@ -54,17 +26,8 @@ protected:
         return folder.file(name);
     }
 
-    void clickRow(int row)
-    {
-        QRect place = list()->visualRect(list()->model()->index(row, 0));
-        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, place.center());
-    }
+    void clickRow(int row) { PanelWindowFixture::clickRow(list(), row); }
 
-    TemporaryFolder folder;
-    std::unique_ptr<TWindowSet> windows;
-    std::vector<std::string> shown;
-    std::vector<std::string> requests;
-    Names chosen;
     const std::string logo = folder.file("machine/c/logo.sys");
 };
 

@@ -1,64 +1,24 @@
-#include "cycle/StandInMachine.h"
-#include "cycle/TemporaryFolder.h"
+#include "panels/PanelWindowFixture.h"
 #include "panels/saver/Tsaverform.h"
-#include "shell/TWindowSet.h"
-#include "shell/Tthemainform.h"
-#include "shell/skin/TBitmapButton.h"
-#include "shell/skin/TErrorBox.h"
-#include "shell/skin/TFileDialog.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QListView>
-#include <QTest>
 #include <filesystem>
-#include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 
-using Names = std::vector<std::string>;
-
-// The whole program on a temporary folder, with the file dialog handing over `chosen`.
-class Saverform : public ::testing::Test {
+class Saverform : public PanelWindowFixture<Tsaverform> {
 protected:
-    void SetUp() override
+    Saverform()
+        : PanelWindowFixture("BitBtn3", &TWindowSet::saverform)
     {
-        TErrorBox::setTestHook([this](const std::string& text) { shown.push_back(text); });
-        TFileDialog::setTestHook([this](const TFileDialogRequest& request) {
-            requests.push_back(request.filter);
-            return chosen;
-        });
-        StandInMachine(folder.path()).ensureExists();
-        windows = std::make_unique<TWindowSet>(folder.path());
-        windows->themainform().button("BitBtn3")->click();
-        ASSERT_TRUE(panel().isVisible());
-    }
-    void TearDown() override
-    {
-        windows.reset();
-        TErrorBox::setTestHook({});
-        TFileDialog::setTestHook({});
     }
 
-    Tsaverform& panel() { return windows->saverform(); }
     QListView* list() { return panel().listBox("list"); }
     QString next() { return panel().edit("next")->text(); }
     std::string row(int at) { return list()->model()->index(at, 0).data().toString().toStdString(); }
-
-    void clickRow(int at)
-    {
-        QRect place = list()->visualRect(list()->model()->index(at, 0));
-        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, place.center());
-    }
-
+    void clickRow(int at) { PanelWindowFixture::clickRow(list(), at); }
     std::string systemIni() { return folder.read("machine/c/WINDOWS/system.ini"); }
-
-    TemporaryFolder folder;
-    std::unique_ptr<TWindowSet> windows;
-    std::vector<std::string> shown;
-    std::vector<std::string> requests;
-    Names chosen;
 };
 
 } // namespace

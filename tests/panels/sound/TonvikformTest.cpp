@@ -1,48 +1,20 @@
 #include "WaveFiles.h"
-#include "cycle/StandInMachine.h"
-#include "cycle/TemporaryFolder.h"
+#include "panels/PanelWindowFixture.h"
 #include "panels/sound/Ttonvikform.h"
-#include "shell/TWindowSet.h"
-#include "shell/Tthemainform.h"
-#include "shell/skin/TBitmapButton.h"
-#include "shell/skin/TErrorBox.h"
-#include "shell/skin/TFileDialog.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QListView>
-#include <QTest>
-#include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 
-using Names = std::vector<std::string>;
-
-// The whole program on a temporary folder, with the file dialog handing over `chosen`; sounds play
-// on SDL's silent "dummy" driver.
-class Tonvikform : public ::testing::Test {
+// Sounds play on SDL's silent "dummy" driver.
+class Tonvikform : public PanelWindowFixture<Ttonvikform> {
 protected:
-    void SetUp() override
+    Tonvikform()
+        : PanelWindowFixture("BitBtn2", &TWindowSet::tonvikform)
     {
-        TErrorBox::setTestHook([this](const std::string& text) { shown.push_back(text); });
-        TFileDialog::setTestHook([this](const TFileDialogRequest& request) {
-            requests.push_back(request.filter);
-            return chosen;
-        });
-        StandInMachine(folder.path()).ensureExists();
-        windows = std::make_unique<TWindowSet>(folder.path());
-        windows->themainform().button("BitBtn2")->click();
-        ASSERT_TRUE(panel().isVisible());
-    }
-    void TearDown() override
-    {
-        windows.reset();
-        TErrorBox::setTestHook({});
-        TFileDialog::setTestHook({});
     }
 
-    Ttonvikform& panel() { return windows->tonvikform(); }
     QListView* list(const char* name) { return panel().listBox(name); }
     bool ticked(const char* name) { return panel().checkBox(name)->isChecked(); }
     std::string wave(const std::string& name)
@@ -50,21 +22,8 @@ protected:
         folder.write(name, wavefiles::wave(1, 1, 8000, 16, wavefiles::ramp16(8000)));
         return folder.file(name);
     }
-    void clickRow(const char* name, int row)
-    {
-        QRect place = list(name)->visualRect(list(name)->model()->index(row, 0));
-        QTest::mouseClick(list(name)->viewport(), Qt::LeftButton, {}, place.center());
-    }
-    void doubleClickRow(const char* name, int row)
-    {
-        clickRow(name, row);
-        QRect place = list(name)->visualRect(list(name)->model()->index(row, 0));
-        QTest::mouseDClick(list(name)->viewport(), Qt::LeftButton, {}, place.center());
-    }
-
-    TemporaryFolder folder;
-    std::unique_ptr<TWindowSet> windows;
-    Names shown, requests, chosen;
+    void clickRow(const char* name, int row) { PanelWindowFixture::clickRow(list(name), row); }
+    void doubleClickRow(const char* name, int row) { PanelWindowFixture::doubleClickRow(list(name), row); }
 };
 
 } // namespace

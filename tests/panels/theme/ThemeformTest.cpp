@@ -1,73 +1,35 @@
 #include "convert/jpeg/JpegFixture.h"
-#include "cycle/StandInMachine.h"
-#include "cycle/TemporaryFolder.h"
+#include "panels/PanelWindowFixture.h"
 #include "panels/theme/Tthemeform.h"
 #include "panels/theme/Tthemeview.h"
-#include "shell/TWindowSet.h"
-#include "shell/Tthemainform.h"
-#include "shell/skin/TBitmapButton.h"
-#include "shell/skin/TErrorBox.h"
-#include "shell/skin/TFileDialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPlainTextEdit>
-#include <QTest>
-#include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 
-using Names = std::vector<std::string>;
-
-// The whole program on a temporary folder with its stand-in machine; the file dialog hands over
-// `chosen`.
-class Themeform : public ::testing::Test {
+class Themeform : public PanelWindowFixture<Tthemeform> {
 protected:
-    void SetUp() override
+    Themeform()
+        : PanelWindowFixture("BitBtn5", &TWindowSet::themeform)
     {
-        TErrorBox::setTestHook([this](const std::string& text) { shown.push_back(text); });
-        TFileDialog::setTestHook([this](const TFileDialogRequest& request) {
-            requests.push_back(request.filter);
-            return chosen;
-        });
-        StandInMachine(folder.path()).ensureExists();
-        windows = std::make_unique<TWindowSet>(folder.path());
-        windows->themainform().button("BitBtn5")->click();
-        ASSERT_TRUE(panel().isVisible());
-    }
-    void TearDown() override
-    {
-        windows.reset();
-        TErrorBox::setTestHook({});
-        TFileDialog::setTestHook({});
     }
 
-    Tthemeform& panel() { return windows->themeform(); }
     QListView* list() { return panel().listBox("list"); }
     std::string row(int at) { return list()->model()->index(at, 0).data().toString().toStdString(); }
     void select(int at)
     {
         list()->selectionModel()->setCurrentIndex(list()->model()->index(at, 0), QItemSelectionModel::ClearAndSelect);
     }
-    void doubleClickRow(int at)
-    {
-        QRect place = list()->visualRect(list()->model()->index(at, 0));
-        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, place.center());
-        QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, place.center());
-    }
+    void doubleClickRow(int at) { PanelWindowFixture::doubleClickRow(list(), at); }
     std::string theme(const std::string& name, const std::string& colour)
     {
         folder.write(name, "[Control Panel\\Colors]\r\nBackground=" + colour + "\r\n");
         return folder.file(name);
     }
-
-    TemporaryFolder folder;
-    std::unique_ptr<TWindowSet> windows;
-    Names shown, requests, chosen;
 };
 
 } // namespace

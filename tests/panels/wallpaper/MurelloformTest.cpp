@@ -1,49 +1,21 @@
-#include "cycle/StandInMachine.h"
-#include "cycle/TemporaryFolder.h"
+#include "panels/PanelWindowFixture.h"
 #include "panels/wallpaper/Tmurelloform.h"
-#include "shell/TWindowSet.h"
-#include "shell/Tthemainform.h"
 #include "shell/confirm/Tcancelform.h"
-#include "shell/skin/TBitmapButton.h"
-#include "shell/skin/TErrorBox.h"
-#include "shell/skin/TFileDialog.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
-#include <QTest>
 #include <filesystem>
-#include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 
-using Names = std::vector<std::string>;
-
-// The whole program on a temporary folder, with the file dialog handing over `chosen`.
-class Murelloform : public ::testing::Test {
+class Murelloform : public PanelWindowFixture<Tmurelloform> {
 protected:
-    void SetUp() override
+    Murelloform()
+        : PanelWindowFixture("BitBtn1", &TWindowSet::murelloform)
     {
-        TErrorBox::setTestHook([this](const std::string& text) { shown.push_back(text); });
-        TFileDialog::setTestHook([this](const TFileDialogRequest& request) {
-            requests.push_back(request.filter);
-            return chosen;
-        });
-        StandInMachine(folder.path()).ensureExists();
-        windows = std::make_unique<TWindowSet>(folder.path());
-        windows->themainform().button("BitBtn1")->click();
-        ASSERT_TRUE(panel().isVisible());
-    }
-    void TearDown() override
-    {
-        windows.reset();
-        TErrorBox::setTestHook({});
-        TFileDialog::setTestHook({});
     }
 
-    Tmurelloform& panel() { return windows->murelloform(); }
     QListView* list() { return panel().listBox("List"); }
     QString text(const char* field) { return panel().edit(field)->text(); }
 
@@ -55,24 +27,8 @@ protected:
         return folder.file(name);
     }
 
-    void clickRow(int row)
-    {
-        QRect place = list()->visualRect(list()->model()->index(row, 0));
-        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, place.center());
-    }
-
-    void doubleClickRow(int row)
-    {
-        QRect place = list()->visualRect(list()->model()->index(row, 0));
-        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, place.center());
-        QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, place.center());
-    }
-
-    TemporaryFolder folder;
-    std::unique_ptr<TWindowSet> windows;
-    std::vector<std::string> shown;
-    std::vector<std::string> requests;
-    Names chosen;
+    void clickRow(int row) { PanelWindowFixture::clickRow(list(), row); }
+    void doubleClickRow(int row) { PanelWindowFixture::doubleClickRow(list(), row); }
 };
 
 } // namespace
