@@ -147,8 +147,12 @@ if(ZENTREL_TESTS)
         tests/cycle/LineListTest.cpp
         tests/cycle/RegistryServicesTest.cpp
         tests/cycle/StoredCycleTest.cpp
+        tests/panels/sound/SoundApplyTest.cpp
+        tests/panels/sound/SoundModuleTest.cpp
+        tests/panels/theme/ThemeModuleTest.cpp
+        tests/panels/wallpaper/WallpaperModuleTest.cpp
     )
-    target_link_libraries(zentrel_core_tests_win32 PRIVATE zentrel_binary_files gtest_main zentrel_gif_decoder zentrel_cycle)
+    target_link_libraries(zentrel_core_tests_win32 PRIVATE zentrel_binary_files gtest_main zentrel_gif_decoder zentrel_modules)
     target_include_directories(zentrel_core_tests_win32 PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     add_test(NAME zentrel_core_tests_win32 COMMAND zentrel_core_tests_win32)
 endif()
