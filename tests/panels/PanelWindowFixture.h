@@ -63,6 +63,22 @@ protected:
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, place.center());
     }
 
+    // The panel's controls in the order the tab key visits them, from `first` round to it again;
+    // by default those that take the focus by tab and click alike.
+    Names focusOrder(
+        QWidget* first,
+        bool (*counts)(Qt::FocusPolicy) = [](Qt::FocusPolicy policy) { return policy == Qt::StrongFocus; })
+    {
+        Names order;
+        QWidget* widget = first;
+        do {
+            if (counts(widget->focusPolicy()) && widget->window() == &panel())
+                order.push_back(widget->objectName().toStdString());
+            widget = widget->nextInFocusChain();
+        } while (widget != first);
+        return order;
+    }
+
     TemporaryFolder folder;
     std::unique_ptr<TWindowSet> windows;
     Names shown, requests, chosen;

@@ -44,14 +44,7 @@ TEST_F(Logoform, ControlsStandWhereTheTableSaysInTheirFocusOrder)
     EXPECT_FALSE(panel().checkBox("ran")->isChecked());
     EXPECT_LT(stackingOf("preview"), stackingOf("Image1")) << "beneath the background";
 
-    Names order;
-    QWidget* widget = list();
-    do {
-        if (widget->focusPolicy() == Qt::StrongFocus && widget->window() == &panel())
-            order.push_back(widget->objectName().toStdString());
-        widget = widget->nextInFocusChain();
-    } while (widget != list());
-    EXPECT_EQ(order,
+    EXPECT_EQ(focusOrder(list()),
         (Names { "list", "BitBtn2", "BitBtn3", "BitBtn4", "BitBtn5", "BitBtn6", "BitBtn7", "BitBtn1", "enable", "ran",
             "BitBtn8" }));
     EXPECT_TRUE(shown.empty());

@@ -34,14 +34,7 @@ TEST_F(Saverform, StartsEmptyEnabledInOrderWithItsControlsInFocusOrder)
     EXPECT_FALSE(panel().checkBox("ran")->isChecked());
     EXPECT_EQ(next(), "1");
 
-    Names order;
-    QWidget* widget = list();
-    do {
-        if (widget->focusPolicy() & Qt::TabFocus && widget->window() == &panel())
-            order.push_back(widget->objectName().toStdString());
-        widget = widget->nextInFocusChain();
-    } while (widget != list());
-    EXPECT_EQ(order,
+    EXPECT_EQ(focusOrder(list(), [](Qt::FocusPolicy policy) { return (policy & Qt::TabFocus) != 0; }),
         (Names { "list", "BitBtn1", "BitBtn2", "BitBtn3", "BitBtn4", "BitBtn5", "BitBtn6", "BitBtn7", "BitBtn8",
             "enable", "ran", "BitBtn9" }));
     EXPECT_TRUE(shown.empty()) << shown.front();

@@ -30,14 +30,7 @@ protected:
 
 TEST_F(Tonvikform, ControlsTakeTheFocusInTheTablesOrderAndThePlayerStartsEmpty)
 {
-    Names order;
-    QWidget* widget = list("inlist");
-    do {
-        if (widget->focusPolicy() == Qt::StrongFocus && widget->window() == &panel())
-            order.push_back(widget->objectName().toStdString());
-        widget = widget->nextInFocusChain();
-    } while (widget != list("inlist"));
-    EXPECT_EQ(order,
+    EXPECT_EQ(focusOrder(list("inlist")),
         (Names { "inlist", "outlist", "BitBtn1", "BitBtn2", "BitBtn3", "BitBtn4", "BitBtn5", "BitBtn6", "inedit",
             "inenable", "inran", "outedit", "outenable", "outran", "BitBtn8", "BitBtn9", "BitBtn10", "BitBtn7" }));
 

@@ -47,14 +47,7 @@ TEST_F(Murelloform, ControlsStandWhereTheTableSaysInTheirFocusOrder)
     EXPECT_TRUE(panel().checkBox("enable")->isChecked());
     EXPECT_FALSE(panel().checkBox("ran")->isChecked());
 
-    Names order;
-    QWidget* widget = list();
-    do {
-        if (widget->focusPolicy() == Qt::StrongFocus && widget->window() == &panel())
-            order.push_back(widget->objectName().toStdString());
-        widget = widget->nextInFocusChain();
-    } while (widget != list());
-    EXPECT_EQ(order,
+    EXPECT_EQ(focusOrder(list()),
         (Names { "List", "BitBtn1", "BitBtn2", "BitBtn3", "BitBtn4", "BitBtn5", "BitBtn6", "BitBtn7", "BitBtn8",
             "BitBtn9", "tile", "ran", "enable", "BitBtn11" }));
     EXPECT_TRUE(shown.empty()) << shown.front();
