@@ -1,6 +1,8 @@
 #include "panels/TModulePanel.h"
 
 #include "cycle/CycleListModel.h"
+#include "cycle/RegistryFile.h"
+#include "cycle/StandInMachine.h"
 #include "shell/TWindowSet.h"
 #include "shell/skin/TErrorBox.h"
 
@@ -32,6 +34,11 @@ TModulePanel::~TModulePanel()
 {
     for (QListView* list : findChildren<QListView*>())
         list->setModel(nullptr);
+}
+
+std::shared_ptr<Registry> TModulePanel::machineRegistry(const std::string& programDirectory)
+{
+    return std::make_shared<RegistryFile>(StandInMachine(programDirectory).registryPath());
 }
 
 void TModulePanel::showLists(std::shared_ptr<CycleModule> module, std::vector<ListControls> controls)

@@ -8,6 +8,7 @@
 #include <vector>
 
 class CycleListModel;
+class Registry;
 class TWindowSet;
 
 // A module panel: it shows each of its module's lists and switches in the controls named for
@@ -47,6 +48,10 @@ protected:
     // on.
     TModulePanel(const TWindowGeometry& geometry, TWindowSet& windows, const Verbs& verbs, ModuleParameters parameters,
         std::vector<ListControls> controls);
+
+    // The stand-in machine's registry store. The start-up has made the machine; a store that is
+    // missing even so is reported when Save uses it.
+    static std::shared_ptr<Registry> machineRegistry(const std::string& programDirectory);
 
     void showLists(std::shared_ptr<CycleModule> module, std::vector<ListControls> controls);
     void showModel();

@@ -1,8 +1,6 @@
 #include "panels/logo/Tlogoform.h"
 
 #include "cycle/PosixSystem.h"
-#include "cycle/RegistryFile.h"
-#include "cycle/StandInMachine.h"
 #include "panels/logo/TlogoformGeometry.h"
 #include "panels/logo/Tlogorest.h"
 #include "shell/TWindowSet.h"
@@ -13,23 +11,12 @@
 #include <QLabel>
 #include <QLineEdit>
 
-namespace {
-
-// The start-up has made the machine; a store that is missing even so is reported when Save uses it.
-std::unique_ptr<LogoPanel> machineLogoPanel(const std::string& programDirectory)
-{
-    return std::make_unique<LogoPanel>(programDirectory,
-        std::make_shared<RegistryFile>(StandInMachine(programDirectory).registryPath()),
-        std::make_shared<PosixSystem>());
-}
-
-} // namespace
-
 Tlogoform::Tlogoform(TWindowSet& windows)
     : TCyclePanel(TlogoformGeometry, windows,
         { "BitBtn5", "BitBtn6", "BitBtn7", "BitBtn8", [](TWindowSet& w) { w.cancelform4().showWindow(); },
             [](TWindowSet& w) { w.briskohelp().showWindow(); } })
-    , panel_(machineLogoPanel(windows.programDirectory()))
+    , panel_(std::make_unique<LogoPanel>(
+          windows.programDirectory(), machineRegistry(windows.programDirectory()), std::make_shared<PosixSystem>()))
 {
     // Each refused bitmap gets its own box; the next file is examined once it is closed.
     panel_->setRefusalNotice([](const std::string& message) { TErrorBox::showError(message); });

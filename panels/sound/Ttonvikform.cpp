@@ -1,7 +1,5 @@
 #include "panels/sound/Ttonvikform.h"
 
-#include "cycle/RegistryFile.h"
-#include "cycle/StandInMachine.h"
 #include "panels/sound/SoundApply.h"
 #include "panels/sound/TtonvikformGeometry.h"
 #include "shell/TWindowSet.h"
@@ -19,20 +17,13 @@ namespace {
 
 const char* const listNames[] = { "inlist", "outlist" };
 
-// The start-up has made the machine; a store that is missing even so is reported when Save uses it.
-ModuleParameters machineSoundModule(const std::string& programDirectory)
-{
-    auto registry = std::make_shared<RegistryFile>(StandInMachine(programDirectory).registryPath());
-    return soundModule(std::make_shared<SoundApply>(std::move(registry)));
-}
-
 } // namespace
 
 Ttonvikform::Ttonvikform(TWindowSet& windows)
     : TModulePanel(TtonvikformGeometry, windows,
         { "BitBtn4", "BitBtn5", "BitBtn6", "BitBtn7", [](TWindowSet& w) { w.cancelform2().showWindow(); },
             [](TWindowSet& w) { w.help().showWindow(); } },
-        machineSoundModule(windows.programDirectory()),
+        soundModule(std::make_shared<SoundApply>(machineRegistry(windows.programDirectory()))),
         { { "inlist", "inenable", "inran", "innext" }, { "outlist", "outenable", "outran", "outnext" } })
     , panel_(std::make_unique<SoundPanel>(model()))
 {

@@ -1,8 +1,6 @@
 #include "panels/wallpaper/Tmurelloform.h"
 
 #include "convert/Tgfx.h"
-#include "cycle/RegistryFile.h"
-#include "cycle/StandInMachine.h"
 #include "panels/wallpaper/TmurelloformGeometry.h"
 #include "shell/TWindowSet.h"
 #include "shell/confirm/Tcancelform.h"
@@ -13,13 +11,6 @@
 #include <QLineEdit>
 
 namespace {
-
-// The start-up has made the machine; a store that is missing even so is reported when Save uses it.
-std::unique_ptr<WallpaperPanel> machineWallpaperPanel(const std::string& programDirectory)
-{
-    return std::make_unique<WallpaperPanel>(
-        programDirectory, std::make_shared<RegistryFile>(StandInMachine(programDirectory).registryPath()));
-}
 
 QString shown(const std::string& text)
 {
@@ -32,7 +23,7 @@ Tmurelloform::Tmurelloform(TWindowSet& windows)
     : TCyclePanel(TmurelloformGeometry, windows,
         { "BitBtn7", "BitBtn8", "BitBtn9", "BitBtn11", [](TWindowSet& w) { w.cancelform().showWindow(); },
             [](TWindowSet& w) { w.help2().showWindow(); } })
-    , panel_(machineWallpaperPanel(windows.programDirectory()))
+    , panel_(std::make_unique<WallpaperPanel>(windows.programDirectory(), machineRegistry(windows.programDirectory())))
 {
     QFont large = edit("next")->font();
     large.setPointSize(10);
