@@ -1,6 +1,8 @@
-// The bare X11 path, run under Xvfb: the root window gets the picture and publishes its pixmap.
+// The bare X11 path, on an Xvfb screen of its own: the root window gets the picture and publishes
+// its pixmap.
 #include "cycle/present/X11RootBackground.h"
 
+#include "VirtualScreen.h"
 #include "cycle/TemporaryFolder.h"
 #include "cycle/present/WindowsWallpaper.h"
 
@@ -17,11 +19,8 @@ class X11RootBackgroundTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const char* display = std::getenv("DISPLAY");
-        if (!display)
-            GTEST_SKIP() << "no X display (the test runs under xvfb-run)";
-        m_display = display;
-        connection = xcb_connect(display, nullptr);
+        m_display = xvfb.display();
+        connection = xcb_connect(m_display.c_str(), nullptr);
         ASSERT_FALSE(xcb_connection_has_error(connection));
         screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
         // A picture whose every pixel differs from its neighbours, so a shift shows.
@@ -70,6 +69,7 @@ protected:
         return copy;
     }
 
+    VirtualScreen xvfb { "61x37x24" };
     std::string m_display;
     TemporaryFolder folder;
     xcb_connection_t* connection = nullptr;

@@ -29,10 +29,17 @@ TEST(XfconfTest, EveryBackdropGetsThePictureAndAFreshDesktopItsFirstOne)
          }) {
         std::string config = folder.file("config");
         std::filesystem::remove_all(config);
-        std::string session = c.before + "'" ZENTREL_CYCLE "' --program-dir '" + folder.path()
-            + "' --present --only saver; xfconf-query -c xfce4-desktop -l -v";
-        std::string command = "XDG_CONFIG_HOME='" + config + "' XDG_CURRENT_DESKTOP=XFCE dbus-run-session -- sh -c \""
-            + session + "\" >'" + folder.file("out.txt") + "' 2>/dev/null";
+        // xfconfd outlives the bus it was started on long enough to save its channels into the
+        // config folder; the session waits for it to end so that the next case starts empty.
+        folder.write("session.sh",
+            c.before + "'" ZENTREL_CYCLE "' --program-dir '" + folder.path()
+                + "' --present --only saver\n"
+                  "xfconf-query -c xfce4-desktop -l -v\n"
+                  "daemon=$(dbus-send --session --print-reply=literal --dest=org.freedesktop.DBus / "
+                  "org.freedesktop.DBus.GetConnectionUnixProcessID string:org.xfce.Xfconf | awk '{ print $2 }')\n"
+                  "kill \"$daemon\" && while kill -0 \"$daemon\" 2>/dev/null; do sleep 0.05; done\n");
+        std::string command = "XDG_CONFIG_HOME='" + config + "' XDG_CURRENT_DESKTOP=XFCE dbus-run-session -- sh '"
+            + folder.file("session.sh") + "' >'" + folder.file("out.txt") + "' 2>/dev/null";
         int status = std::system(command.c_str());
         ASSERT_TRUE(WIFEXITED(status));
         std::string out = folder.read("out.txt");
