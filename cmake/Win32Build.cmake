@@ -86,6 +86,11 @@ target_link_libraries(zentrel_cycle PUBLIC zentrel_files)
 
 # The modules' models and apply steps that need no picture toolkit.
 add_library(zentrel_modules STATIC
+    panels/logo/LogoApply.cpp
+    panels/logo/LogoBitmap.cpp
+    panels/logo/LogoBitmapReader.cpp
+    panels/logo/LogoFormatCheck.cpp
+    panels/logo/LogoModule.cpp
     panels/saver/SaverApply.cpp
     panels/saver/SaverModule.cpp
     panels/saver/SystemIniScreenSaver.cpp
@@ -93,6 +98,7 @@ add_library(zentrel_modules STATIC
     panels/sound/SoundModule.cpp
     panels/theme/ThemeModule.cpp
     panels/theme/ThemeShell.cpp
+    panels/wallpaper/FileExtension.cpp
     panels/wallpaper/WallpaperApply.cpp
     panels/wallpaper/WallpaperModule.cpp
     panels/wallpaper/WinIniWallpaper.cpp
@@ -121,6 +127,7 @@ if(ZENTREL_TESTS)
         tests/win32/AtomicFileWriterWin32Test.cpp
         tests/win32/ConvertCommandWin32Test.cpp
         tests/win32/CycleCommandWin32Test.cpp
+        tests/win32/LogoApplyWin32Test.cpp
         tests/win32/MciSoundBackEndTest.cpp
         tests/win32/Win32RegistryTest.cpp
         tests/win32/Win32SystemTest.cpp
@@ -147,6 +154,7 @@ if(ZENTREL_TESTS)
         tests/cycle/LineListTest.cpp
         tests/cycle/RegistryServicesTest.cpp
         tests/cycle/StoredCycleTest.cpp
+        tests/panels/logo/LogoFormatCheckTest.cpp
         tests/panels/sound/SoundApplyTest.cpp
         tests/panels/sound/SoundModuleTest.cpp
         tests/panels/theme/ThemeModuleTest.cpp

@@ -57,8 +57,6 @@ CycleEntry saver()
     return entry;
 }
 
-// The logo is read and written through Qt's picture toolkit, which the Windows build lacks.
-#ifndef _WIN32
 CycleEntry logo()
 {
     CycleEntry entry;
@@ -69,7 +67,6 @@ CycleEntry logo()
     };
     return entry;
 }
-#endif
 
 // The theme goes to the shell's "Apply Settings", which, as on Windows, reports nothing back.
 CycleEntry theme()
@@ -87,9 +84,5 @@ CycleEntry theme()
 
 std::vector<CycleEntry> cycleEntries()
 {
-#ifdef _WIN32
-    return { wallpaper(), sound(), saver(), theme() };
-#else
     return { wallpaper(), sound(), saver(), logo(), theme() };
-#endif
 }

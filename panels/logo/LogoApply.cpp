@@ -6,7 +6,6 @@
 #include "cycle/RegistryServices.h"
 #include "cycle/System.h"
 #include "panels/logo/LogoBitmap.h"
-#include "panels/wallpaper/PictureFile.h"
 
 namespace {
 
@@ -60,11 +59,8 @@ std::string LogoApply::logoPath() const
 
 void LogoApply::writeLogo(const std::string& entryPath)
 {
-    QImage picture = loadPictureFile(entryPath);
-    std::string bytes = bitmapFileBytes(picture, declaredBitsPerPixel(entryPath));
+    std::string bytes = bitmapFileBytes(readLogoBitmap(entryPath));
     std::string logo = logoPath();
-    if (bytes.empty())
-        throw Exception(formatMessage(createFailure, logo));
 
     bool replacing = fileExists(logo);
     // Where the system keeps DOS attributes, a hidden or read-only file can't be replaced.

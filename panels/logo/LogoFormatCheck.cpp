@@ -1,7 +1,7 @@
 #include "panels/logo/LogoFormatCheck.h"
 
 #include "cycle/Exception.h"
-#include "panels/wallpaper/PictureFile.h"
+#include "panels/logo/LogoBitmap.h"
 
 #include <sys/stat.h>
 
@@ -23,8 +23,8 @@ long long fileSize(const std::string& path)
 std::optional<std::string> checkLogoFile(const std::string& path)
 {
     long long size = fileSize(path);
-    QImage picture = loadPictureFile(path);
-    if (size > smallestSizeRefused && size < largestSizeRefused && picture.width() == 320 && picture.height() == 400)
+    LogoBitmap picture = readLogoBitmap(path);
+    if (size > smallestSizeRefused && size < largestSizeRefused && picture.width == 320 && picture.height == 400)
         return std::nullopt;
     return "Illegal bitmap: " + path + " must be 320x400 and 256 colors (8 bit).";
 }

@@ -5,31 +5,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <algorithm>
 
 namespace {
-
-bool isBitmapExtension(std::string extension)
-{
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-        [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
-    return extension == "BMP";
-}
 
 // Qt refuses images over 256 MB by default; a 10,000 x 10,000 true-colour wallpaper needs 400 MB
 // once decoded. The limit still stops a damaged header from claiming gigabytes.
 constexpr int decodedSizeLimitMegabytes = 2048;
 
 } // namespace
-
-std::string fileExtension(const std::string& path)
-{
-    std::size_t dot = path.find_last_of('.');
-    std::size_t separator = path.find_last_of("\\/:");
-    if (dot == std::string::npos || (separator != std::string::npos && separator > dot))
-        return {};
-    return path.substr(dot + 1);
-}
 
 QImage loadPictureFile(const std::string& path)
 {

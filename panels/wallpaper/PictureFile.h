@@ -1,11 +1,9 @@
 #pragma once
 
+#include "panels/wallpaper/FileExtension.h"
+
 #include <QImage>
 #include <string>
-
-// The extension of a path without its dot: what follows the last "." of the file name, empty
-// when the name has none.
-std::string fileExtension(const std::string& path);
 
 // Loads a picture the way the panel previews it: the format follows the file's extension, and
 // Windows bitmaps (".bmp", in any case) are the one known kind. Throws

@@ -158,17 +158,16 @@ TEST_F(CycleCommandWin32, SavesWallpaperSoundAndSaverIntoTheRealWindowsFiles)
         "tonvikxt.dat zentrel-cycle.lock");
 }
 
-TEST_F(CycleCommandWin32, ThePosixDesktopsOptionsAreRefusedAndTheLogoIsNoModuleHere)
+TEST_F(CycleCommandWin32, ThePosixDesktopsOptionsAreRefused)
 {
     Outcome result = run({ "--present" });
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_EQ(run({ "--install-autostart" }).exitCode, 2);
-    EXPECT_EQ(run({ "--only", "logo" }).exitCode, 2);
     result = run({ "--dry-run" });
     EXPECT_EQ(result.exitCode, 0) << result.errors;
     EXPECT_EQ(result.out,
         "wallpaper: empty list\nstart-up sounds: empty list\nshutdown sounds: empty list\nscreen saver: empty "
-        "list\ntheme: empty list\n");
+        "list\nlogo: empty list\ntheme: empty list\n");
     EXPECT_EQ(folder.names(), "");
 }
 
