@@ -1,9 +1,11 @@
 #pragma once
 
 #include "panels/CyclePanel.h"
+#include "panels/TListSelection.h"
 #include "panels/TModulePanel.h"
 
 #include <functional>
+#include <memory>
 
 // A one-list module panel over its CyclePanel: the list control and the model's selected entry
 // follow each other, and Add, Insert, Remove and the double-click are handed to the model. A
@@ -20,7 +22,7 @@ public:
 
     ~TCyclePanel() override;
 
-    void listClick();
+    void listClick(CyclePanel::Row row);
     void listDblClick();
     void addClick();
     void insertClick();
@@ -34,19 +36,15 @@ protected:
     // Also when selecting the entry failed.
     virtual void showEntry() { }
     void saveModel() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     CyclePanel::FileNames chooseFiles();
     // While the model changes the list, the list control's own selection signals are not the
     // user's; afterwards the control shows the model's selection, also when the change failed.
     void change(const std::function<void()>& edit);
-    void showSelection();
 
     CyclePanel* panel_ = nullptr;
-    const char* list_ = nullptr;
     const char* fileFilter_ = nullptr;
     bool followingModel_ = false;
-    // A click on the entry that is already selected shows it afresh.
-    bool selectedByThisPress_ = false;
+    std::unique_ptr<TListSelection> list_;
 };

@@ -9,8 +9,6 @@
 #include "shell/skin/TFileDialog.h"
 
 #include <QCheckBox>
-#include <QEvent>
-#include <QListView>
 #include <QScopedValueRollback>
 
 namespace {
@@ -40,44 +38,17 @@ Ttonvikform::Ttonvikform(TWindowSet& windows)
     showSwitches();
 }
 
-Ttonvikform::~Ttonvikform()
-{
-    for (const char* name : listNames)
-        listBox(name)->viewport()->removeEventFilter(this);
-}
+Ttonvikform::~Ttonvikform() = default;
 
 void Ttonvikform::connectList(SoundList which)
 {
-    QListView* list = listBox(listNames[which]);
-    connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-        guarded([this, which] { listClick(which); }));
-    connect(list, &QListView::doubleClicked, this, guarded([this, which] { listDblClick(which); }));
-    connect(list, &QListView::clicked, this, guarded([this, which] {
-        if (!selectedByThisPress_[which])
-            listClick(which);
-    }));
-    list->viewport()->installEventFilter(this);
+    lists_[which] = std::make_unique<TListSelection>(
+        listBox(listNames[which]), followingModel_, [this, which](SoundPanel::Row row) { listClick(which, row); },
+        [this, which] { listDblClick(which); });
 }
 
-bool Ttonvikform::eventFilter(QObject* watched, QEvent* event)
+void Ttonvikform::listClick(SoundList which, SoundPanel::Row row)
 {
-    if (event->type() == QEvent::MouseButtonPress) {
-        for (SoundList which : { StartupSounds, ShutdownSounds })
-            if (watched == listBox(listNames[which])->viewport())
-                selectedByThisPress_[which] = false;
-    }
-    return TModulePanel::eventFilter(watched, event);
-}
-
-void Ttonvikform::listClick(SoundList which)
-{
-    if (followingModel_)
-        return;
-    selectedByThisPress_[which] = true;
-    QModelIndexList rows = listBox(listNames[which])->selectionModel()->selectedRows();
-    SoundPanel::Row row;
-    if (!rows.isEmpty())
-        row = static_cast<std::size_t>(rows.front().row());
     panel_->select(which, row);
     showSwitches();
 }
@@ -145,15 +116,8 @@ void Ttonvikform::BitBtn10Click()
 
 void Ttonvikform::showSelection()
 {
-    for (SoundList which : { StartupSounds, ShutdownSounds }) {
-        QListView* list = listBox(listNames[which]);
-        if (SoundPanel::Row row = panel_->selected(which)) {
-            QModelIndex index = list->model()->index(static_cast<int>(*row), 0);
-            list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-        } else {
-            list->selectionModel()->clearSelection();
-        }
-    }
+    for (SoundList which : { StartupSounds, ShutdownSounds })
+        lists_[which]->show(panel_->selected(which));
 }
 
 void Ttonvikform::showSwitches()

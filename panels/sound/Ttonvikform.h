@@ -1,5 +1,6 @@
 #pragma once
 
+#include "panels/TListSelection.h"
 #include "panels/TModulePanel.h"
 #include "panels/sound/SoundPanel.h"
 
@@ -25,17 +26,12 @@ public:
     void BitBtn10Click();
     void ineditClick();
     void outeditClick();
-    void inlistClick() { listClick(StartupSounds); }
-    void outlistClick() { listClick(ShutdownSounds); }
     void inlistDblClick() { listDblClick(StartupSounds); }
     void outlistDblClick() { listDblClick(ShutdownSounds); }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void connectList(SoundList which);
-    void listClick(SoundList which);
+    void listClick(SoundList which, SoundPanel::Row row);
     void listDblClick(SoundList which);
     SoundPanel::FileNames chooseWaves();
     // The list controls follow the model's selections without it counting as the user's.
@@ -44,6 +40,6 @@ private:
 
     std::unique_ptr<SoundPanel> panel_;
     bool followingModel_ = false;
-    // A click on the entry that is already selected loads it afresh.
-    bool selectedByThisPress_[2] = {};
+    // They go before the panel, so no selection reaches it once it is gone.
+    std::unique_ptr<TListSelection> lists_[2];
 };
