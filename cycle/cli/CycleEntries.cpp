@@ -68,14 +68,20 @@ CycleEntry logo()
     return entry;
 }
 
-// The theme goes to the shell's "Apply Settings", which, as on Windows, reports nothing back.
+// The theme goes to the shell's "Apply Settings". The panel goes on silently whatever happened,
+// as on Windows; here the built-in shell's failures are reported, after the position advanced.
 CycleEntry theme()
 {
     CycleEntry entry;
     entry.name = "theme";
     entry.lineNames = { "theme" };
-    entry.parameters = [](const CycleServices& services) {
-        return themeModule(makeThemeShell(services.system, services.programDirectory, {}));
+    auto failures = std::make_shared<std::vector<std::string>>();
+    entry.reportedFailures = failures;
+    entry.parameters = [failures](const CycleServices& services) {
+        return themeModule(makeThemeShell(
+            services.system, services.programDirectory, {}, [failures](const std::vector<std::string>& messages) {
+                failures->insert(failures->end(), messages.begin(), messages.end());
+            }));
     };
     return entry;
 }

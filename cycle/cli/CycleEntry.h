@@ -4,6 +4,7 @@
 #include "cycle/cli/CycleServices.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,9 @@ struct CycleEntry {
     std::function<std::string(const AppliedEntry&)> describe;
     // The line's words when the apply step finds no place for the entry in Windows.
     std::string skipped = "skipped";
+    // Where an apply step that goes on after a failure (as the theme's shell does) leaves its
+    // messages; the module still advances, but its line reports the failure. Null for the others.
+    std::shared_ptr<std::vector<std::string>> reportedFailures;
 };
 
 // Every module, in the order they are cycled. The theme comes last so that what a theme sets wins

@@ -55,28 +55,38 @@ bool CycleRun::cycle(const CycleEntry& entry, bool dryRun)
         module->load();
     } catch (const std::exception& error) {
         for (const std::string& lineName : entry.lineNames)
-            fail(lineName, error.what());
+            fail(lineName, { error.what() });
         return false;
     }
     bool allWell = true;
     for (std::size_t which = 0; which < entry.lineNames.size(); ++which) {
+        std::string line;
+        std::vector<std::string> failures;
         try {
-            std::string line = describe(entry, module->cycleStored(which, !dryRun), dryRun);
-            m_out << entry.lineNames[which] << ": " << line << std::endl;
+            line = describe(entry, module->cycleStored(which, !dryRun), dryRun);
         } catch (const std::bad_alloc&) {
-            fail(entry.lineNames[which], "Out of memory");
-            allWell = false;
+            failures.push_back("Out of memory");
         } catch (const std::exception& error) {
-            fail(entry.lineNames[which], error.what());
+            failures.push_back(error.what());
+        }
+        if (entry.reportedFailures) {
+            failures.insert(failures.begin(), entry.reportedFailures->begin(), entry.reportedFailures->end());
+            entry.reportedFailures->clear();
+        }
+        if (failures.empty()) {
+            m_out << entry.lineNames[which] << ": " << line << std::endl;
+        } else {
+            fail(entry.lineNames[which], failures);
             allWell = false;
         }
     }
     return allWell;
 }
 
-void CycleRun::fail(const std::string& lineName, const std::string& message)
+void CycleRun::fail(const std::string& lineName, const std::vector<std::string>& messages)
 {
     m_out << lineName << ": failed" << std::endl;
     // The error box's text: the message and a full stop, always.
-    m_errors << message << "." << std::endl;
+    for (const std::string& message : messages)
+        m_errors << message << "." << std::endl;
 }

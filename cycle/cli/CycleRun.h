@@ -17,7 +17,7 @@ public:
 
 private:
     bool cycle(const CycleEntry& entry, bool dryRun);
-    void fail(const std::string& lineName, const std::string& message);
+    void fail(const std::string& lineName, const std::vector<std::string>& messages);
 
     CycleServices m_services;
     std::ostream& m_out;

@@ -7,10 +7,11 @@
 #include <optional>
 
 BuiltInThemeShell::BuiltInThemeShell(std::shared_ptr<System> platform, std::shared_ptr<ThemeApplier> applier,
-    std::function<void(const ThemeSettings&)> show)
+    std::function<void(const ThemeSettings&)> show, Failed failed)
     : m_platform(std::move(platform))
     , m_applier(std::move(applier))
     , m_show(std::move(show))
+    , m_failed(std::move(failed))
 {
 }
 
@@ -21,13 +22,16 @@ bool BuiltInThemeShell::isThemeFile(const std::string& path)
     return name.size() > 6 && name.ends_with(".THEME");
 }
 
-// Like the shell's, these verbs report nothing back: the caller goes on whatever happened.
+// Like the shell's, these verbs return nothing: the caller goes on whatever happened.
 void BuiltInThemeShell::shellExecute(const std::string& verb, const std::string& target)
 {
     bool theme = isThemeFile(target);
     if (verb == themeApplyVerb) {
-        if (theme)
-            m_applier->apply(target);
+        if (!theme)
+            return;
+        std::vector<std::string> failures = m_applier->apply(target);
+        if (!failures.empty() && m_failed)
+            m_failed(failures);
     } else if (verb == themeOpenVerb && theme && m_show) {
         std::optional<ThemeSettings> settings;
         try {

@@ -8,17 +8,18 @@
 #include "panels/theme/ThemeApplier.h"
 
 #ifdef _WIN32
-std::shared_ptr<System> makeThemeShell(
-    std::shared_ptr<System> platform, const std::string&, std::function<void(const ThemeSettings&)>)
+std::shared_ptr<System> makeThemeShell(std::shared_ptr<System> platform, const std::string&,
+    std::function<void(const ThemeSettings&)>, std::function<void(const std::vector<std::string>&)>)
 {
     return platform;
 }
 #else
 std::shared_ptr<System> makeThemeShell(std::shared_ptr<System> platform, const std::string& programDirectory,
-    std::function<void(const ThemeSettings&)> show)
+    std::function<void(const ThemeSettings&)> show, std::function<void(const std::vector<std::string>&)> failed)
 {
     auto registry = std::make_shared<RegistryFile>(StandInMachine(programDirectory).registryPath());
     auto applier = std::make_shared<ThemeApplier>(registry, std::make_shared<LineFiles>(), platform);
-    return std::make_shared<BuiltInThemeShell>(std::move(platform), std::move(applier), std::move(show));
+    return std::make_shared<BuiltInThemeShell>(
+        std::move(platform), std::move(applier), std::move(show), std::move(failed));
 }
 #endif

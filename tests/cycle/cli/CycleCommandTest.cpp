@@ -69,6 +69,35 @@ TEST_F(CycleCommandTest, TheThemeComesLastAndWinsOverTheWallpaper)
     EXPECT_EQ(folder.read("ambrel.cfg"), "tr\r\n1\r\n");
 }
 
+TEST_F(CycleCommandTest, AThemeThatFailsIsReportedYetAdvancesAsThePanelDoes)
+{
+    std::string winIniPath = folder.file("machine/c/WINDOWS/win.ini");
+    struct Case {
+        std::string theme; // the file's text; empty: no file at all
+        bool removeWinIni;
+        std::string errors;
+    };
+    for (const Case& c : {
+             Case { "", false, "Cannot open file " + folder.file("a.theme") + ".\n" },
+             Case { "[Control Panel\\Desktop]\r\nWallpaper=/t.bmp\r\n[Control Panel\\Colors]\r\nMenu=1 2 3\r\n", true,
+                 "Cannot open file " + winIniPath + ".\n" },
+         }) {
+        std::filesystem::remove(folder.file("a.theme"));
+        if (!c.theme.empty())
+            folder.write("a.theme", c.theme);
+        if (c.removeWinIni)
+            std::filesystem::remove(winIniPath);
+        folder.write("ambrel.dat", folder.file("a.theme") + "\r\n" + folder.file("b.theme") + "\r\n");
+        folder.write("ambrel.cfg", "t\r\n1\r\n");
+        Outcome result = run({ "--only", "theme" });
+        EXPECT_EQ(result.exitCode, 1) << c.errors;
+        EXPECT_EQ(result.out, "theme: failed\n");
+        EXPECT_EQ(result.errors, c.errors);
+        EXPECT_EQ(folder.read("ambrel.cfg"), "t\r\n2\r\n");
+    }
+    EXPECT_NE(registry().find("\"Menu\"=\"1 2 3\""), std::string::npos) << "the items that could be applied were";
+}
+
 TEST_F(CycleCommandTest, EachSoundListCyclesOnItsOwnLines)
 {
     folder.write("tonvikst.dat", "/w/hello.wav\r\n/w/hi.wav\r\n");

@@ -153,10 +153,15 @@ TEST_F(ThemeApplierTest, AFailingItemDoesNotStopTheOthers)
 
 TEST_F(ThemeApplierTest, TheBuiltInShellAppliesAndShowsThemeFilesOnly)
 {
-    std::vector<std::string> shown;
-    BuiltInThemeShell shell(system, applier, [&](const ThemeSettings& theme) {
-        shown.push_back(theme.name + ": " + theme.items().at(0).first + " " + theme.items().at(0).second);
-    });
+    std::vector<std::string> shown, failed;
+    BuiltInThemeShell shell(
+        system, applier,
+        [&](const ThemeSettings& theme) {
+            shown.push_back(theme.name + ": " + theme.items().at(0).first + " " + theme.items().at(0).second);
+        },
+        [&](const std::vector<std::string>& messages) {
+            failed.insert(failed.end(), messages.begin(), messages.end());
+        });
     program.write("a.txt", "[Control Panel\\Colors]\nMenu=1 2 3\n");
     program.write("b.THEME", "[Control Panel\\Colors]\nMenu=4 5 6\n");
 
@@ -170,6 +175,7 @@ TEST_F(ThemeApplierTest, TheBuiltInShellAppliesAndShowsThemeFilesOnly)
     shell.shellExecute("open", program.file("gone.theme"));
 
     EXPECT_EQ(shown, std::vector<std::string> { "b: Colour Menu 4 5 6" });
+    EXPECT_EQ(failed, std::vector<std::string> { "Cannot open file " + program.file("gone.theme") });
     EXPECT_EQ(system->requests, std::vector<std::string> { "open mailto:someone@example.org" });
 }
 
