@@ -46,7 +46,6 @@ CycleServices servicesFor(const std::string& programDirectory)
 {
     CycleServices services;
     services.programDirectory = programDirectory;
-    // The machine is the program's to make at its first start: a missing one is reported, not made.
     services.registry = std::make_shared<RegistryFile>(StandInMachine(programDirectory).registryPath());
     services.files = std::make_shared<LineFiles>();
     services.system = std::make_shared<PosixSystem>();
@@ -61,9 +60,18 @@ bool cycle(const CycleOptions& options, const std::string& programDirectory, std
     {
         std::optional<RunLock> lock;
         try {
-            if (!options.dryRun)
+            if (!options.dryRun) {
                 lock.emplace(programDirectory + "zentrel-cycle.lock");
-            allWell = CycleRun(services, out, errors).run(entries, options.dryRun);
+                // A login before the program's first start makes the machine as that start would;
+                // if it can't, each module still says so on its own line.
+                try {
+                    StandInMachine(programDirectory).ensureExists();
+                } catch (const std::exception& error) {
+                    errors << error.what() << "." << std::endl;
+                    allWell = false;
+                }
+            }
+            allWell = CycleRun(services, out, errors).run(entries, options.dryRun) && allWell;
         } catch (const std::exception& error) {
             errors << error.what() << "." << std::endl;
             allWell = false;

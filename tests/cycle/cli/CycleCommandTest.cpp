@@ -182,11 +182,22 @@ TEST_F(CycleCommandTest, AFailureIsTheErrorBoxTextAndTheOthersStillCycle)
     EXPECT_TRUE(std::filesystem::exists(folder.file("machine/c/logo.sys")));
     EXPECT_EQ(folder.read("murello.cfg"), "t\r\n1\r\nt\r\n");
 
+    // A login before the program's first start: a dry run makes nothing, a run makes the machine.
     std::filesystem::remove_all(folder.file("machine"));
-    result = run({});
+    run({ "--dry-run" });
+    EXPECT_FALSE(std::filesystem::exists(folder.file("machine")));
+    result = run({ "--only", "wallpaper" });
+    EXPECT_EQ(result.exitCode, 0) << result.errors;
+    EXPECT_EQ(result.out, "wallpaper: applied 1 of 1 /a.bmp (tiled), next 1\n");
+    EXPECT_NE(winIni().find("\r\nWallpaper=/a.bmp\r\n"), std::string::npos) << winIni();
+    EXPECT_NE(registry().find("\"Wallpaper\"=\"/a.bmp\""), std::string::npos);
+
+    std::filesystem::remove_all(folder.file("machine"));
+    folder.write("machine", "a file where the machine's folder goes");
+    result = run({ "--only", "wallpaper" });
     EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "wallpaper: failed\n");
     EXPECT_NE(result.errors.find(folder.file("machine/registry.reg")), std::string::npos) << result.errors;
-    EXPECT_FALSE(std::filesystem::exists(folder.file("machine"))) << "the machine is the program's to make";
 }
 
 TEST_F(CycleCommandTest, TheCommandLine)
