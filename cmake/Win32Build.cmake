@@ -105,9 +105,13 @@ add_library(zentrel_modules STATIC
 )
 target_link_libraries(zentrel_modules PUBLIC zentrel_cycle)
 
-# The sound panel's test player on MCI. The player itself, TMediaPlayer, is a Qt object and waits
-# for Qt; its back end is here.
-add_library(zentrel_sound_player STATIC panels/sound/win32/MciSoundBackEnd.cpp panels/sound/win32/MciSoundDevice.cpp)
+# The sound panel's test player on MCI. Its Qt object, TMediaPlayer, waits for Qt; the player
+# beneath it and the back end are here.
+add_library(zentrel_sound_player STATIC
+    panels/sound/SoundPlayer.cpp
+    panels/sound/win32/MciSoundBackEnd.cpp
+    panels/sound/win32/MciSoundDevice.cpp
+)
 target_link_libraries(zentrel_sound_player PUBLIC zentrel_files winmm)
 
 add_library(zentrel_cycle_command STATIC
@@ -129,6 +133,7 @@ if(ZENTREL_TESTS)
         tests/win32/CycleCommandWin32Test.cpp
         tests/win32/LogoApplyWin32Test.cpp
         tests/win32/MciSoundBackEndTest.cpp
+        tests/win32/SoundPlayerWin32Test.cpp
         tests/win32/Win32RegistryTest.cpp
         tests/win32/Win32SystemTest.cpp
     )
