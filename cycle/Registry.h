@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 enum class RegistryRoot { LocalMachine, CurrentUser };
 
@@ -32,6 +33,13 @@ public:
     virtual bool setStringValue(std::string_view name, std::string_view text) = 0;
 };
 
+// A plain string value to set: the path of its key, its name (empty for the default value), its text.
+struct RegistryString {
+    std::string keyPath;
+    std::string name;
+    std::string text;
+};
+
 // The system registry, or a stand-in with the same semantics. Key paths use "\" between key names;
 // a leading "\" means a path from the root, as does a path without one.
 class Registry {
@@ -40,4 +48,25 @@ public:
 
     // Opens an existing key; never creates one. Null when the key does not exist.
     virtual std::unique_ptr<RegistryKey> openKey(RegistryRoot root, std::string_view path) = 0;
+
+    // Sets plain string values in the given order, each in its key when that key exists (a value
+    // whose key is missing is passed over), and stops at the first value that can't be set.
+    // Returns how many values were gone through before it; those set stay set. A store kept in
+    // one file writes them all in one go.
+    virtual std::size_t setStrings(RegistryRoot root, const std::vector<RegistryString>& values)
+    {
+        std::unique_ptr<RegistryKey> key;
+        const std::string* keyPath = nullptr;
+        std::size_t done = 0;
+        for (const auto& value : values) {
+            if (!keyPath || *keyPath != value.keyPath) {
+                key = openKey(root, value.keyPath);
+                keyPath = &value.keyPath;
+            }
+            if (key && !key->setStringValue(value.name, value.text))
+                break;
+            ++done;
+        }
+        return done;
+    }
 };

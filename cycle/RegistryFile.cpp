@@ -123,24 +123,52 @@ RegistryDocument& RegistryFile::document()
     return *m_document;
 }
 
-bool RegistryFile::setString(
-    RegistryRoot root, const std::string& keyPath, std::string_view name, std::string_view text)
+// `set` says whether it changed the document; a document left as it was is not written.
+bool RegistryFile::writeThrough(const std::function<bool(RegistryDocument&)>& set)
 {
     StoreLock lock(m_path);
     for (int attempt = 0; attempt < writeAttempts; ++attempt) {
-        RegistryDocument& current = document();
-        // A key deleted by hand since it was opened can't take values, as on Windows.
-        if (!current.hasKey(root, keyPath) || !current.setString(root, keyPath, name, text))
+        if (!set(document()))
             return false;
         Written written = writeDocument();
         if (written == Written::Whole)
             return true;
-        // Memory now holds a value the file lacks: read the file again before any other use.
+        // Memory now holds values the file lacks: read the file again before any other use.
         forgetDocument();
         if (written == Written::Not)
             return false;
     }
     return false;
+}
+
+bool RegistryFile::setString(
+    RegistryRoot root, const std::string& keyPath, std::string_view name, std::string_view text)
+{
+    return writeThrough([&](RegistryDocument& current) {
+        // A key deleted by hand since it was opened can't take values, as on Windows.
+        return current.hasKey(root, keyPath) && current.setString(root, keyPath, name, text);
+    });
+}
+
+std::size_t RegistryFile::setStrings(RegistryRoot root, const std::vector<RegistryString>& values)
+{
+    std::size_t done = 0;
+    std::optional<std::size_t> firstSet;
+    const bool written = writeThrough([&](RegistryDocument& current) {
+        firstSet.reset();
+        for (done = 0; done < values.size(); ++done) {
+            const RegistryString& value = values[done];
+            if (!current.hasKey(root, value.keyPath))
+                continue;
+            if (!current.setString(root, value.keyPath, value.name, value.text))
+                break;
+            if (!firstSet)
+                firstSet = done;
+        }
+        return firstSet.has_value();
+    });
+    // A store that could not be written holds none of them: the first value to set is the one that failed.
+    return written || !firstSet ? done : *firstSet;
 }
 
 RegistryFile::Written RegistryFile::writeDocument()

@@ -3,21 +3,23 @@
 #include "cycle/Registry.h"
 #include "cycle/RegistryDocument.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
 // The registry kept in a REGEDIT4 text file. The file is parsed once and held in memory; it is
 // parsed again only when it has changed on disk, so values edited by hand while the program runs
-// are seen and never overwritten with stale ones. Every value set is written through at once,
-// atomically, under an advisory lock on the store that other writers taking it wait for; a file
-// that changed while the new one was being written is read again and the value set into it
-// before it is replaced. A store that is missing, unreadable or damaged makes every openKey throw
-// a message naming the file (and the damaged line), and nothing is ever written over it.
+// are seen and never overwritten with stale ones. Every value set, and every batch of values set
+// together, is written through at once, atomically, under an advisory lock on the store that other
+// writers taking it wait for; a file that changed while the new one was being written is read
+// again and the values set into it again before it is replaced. A store that is missing, unreadable or damaged makes
+// every openKey throw a message naming the file (and the damaged line), and nothing is ever written over it.
 class RegistryFile : public Registry {
 public:
     explicit RegistryFile(std::string path);
 
     std::unique_ptr<RegistryKey> openKey(RegistryRoot root, std::string_view path) override;
+    std::size_t setStrings(RegistryRoot root, const std::vector<RegistryString>& values) override;
 
     const std::string& path() const { return m_path; }
 
@@ -40,6 +42,7 @@ private:
     // Overtaken: the file changed on disk while the new one was being written, and stays as it is.
     enum class Written { Whole, Overtaken, Not };
     Written writeDocument();
+    bool writeThrough(const std::function<bool(RegistryDocument&)>& set);
     bool setString(RegistryRoot root, const std::string& keyPath, std::string_view name, std::string_view text);
 
     std::string m_path;

@@ -25,11 +25,25 @@ std::string windowsDirectory(Registry& registry)
 
 void writeRegistryStrings(Registry& registry, std::string_view keyPath, const RegistryStrings& values)
 {
-    auto key = registry.openKey(RegistryRoot::CurrentUser, keyPath);
-    if (!key)
-        return;
-    for (const auto& [name, text] : values) {
-        if (!key->setStringValue(name, text))
-            throw Exception(formatMessage("Failed to set data for '%s'", name));
+    std::vector<RegistryString> inKey;
+    inKey.reserve(values.size());
+    for (const auto& [name, text] : values)
+        inKey.push_back({ std::string(keyPath), name, text });
+    std::size_t done = registry.setStrings(RegistryRoot::CurrentUser, inKey);
+    if (done < values.size())
+        throw Exception(formatMessage("Failed to set data for '%s'", values[done].first));
+}
+
+std::vector<std::string> writeRegistryStringsOfKeys(Registry& registry, const std::vector<RegistryString>& values)
+{
+    std::vector<std::string> failures;
+    std::vector<RegistryString> rest = values;
+    while (!rest.empty()) {
+        std::size_t done = registry.setStrings(RegistryRoot::CurrentUser, rest);
+        if (done == rest.size())
+            break;
+        failures.push_back(formatMessage("Failed to set data for '%s'", rest[done].name));
+        rest.erase(rest.begin(), rest.begin() + static_cast<std::ptrdiff_t>(done + 1));
     }
+    return failures;
 }

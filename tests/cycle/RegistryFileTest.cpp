@@ -195,6 +195,67 @@ TEST(RegistryFile, AnEditOfTheSameSizeThatKeptTheModificationTimeIsNotUndone)
     EXPECT_NE(store.text().find("\"ScreenSaveActive\"=\"1\""), std::string::npos);
 }
 
+// A batch is one replacement of the store: values set in order across keys, those of missing keys
+// passed over, and at a value the store can't carry the ones before it written and none after.
+TEST(RegistryFile, ABatchSetsItsValuesInOrderUpToTheFirstItCannotCarry)
+{
+    const std::string startPath = "\\AppEvents\\Schemes\\Apps\\.Default\\SystemStart\\.Current";
+    struct Case {
+        std::vector<RegistryString> values;
+        std::size_t done;
+        std::string wallpaper, tile, sound;
+    };
+    const Case cases[] = {
+        { { { desktopPath, "Wallpaper", "a.bmp" }, { "\\Nowhere", "Wallpaper", "b.bmp" }, { startPath, "", "s.wav" },
+              { desktopPath, "wallpaper", "c.bmp" }, { desktopPath, "TileWallpaper", "1" } },
+            5, "c.bmp", "1", "s.wav" },
+        { { { desktopPath, "Wallpaper", "a.bmp" }, { startPath, "", "two\r\nlines" },
+              { desktopPath, "TileWallpaper", "1" } },
+            1, "a.bmp", "", "" },
+        { { { "\\Nowhere", "Wallpaper", "b.bmp" }, { desktopPath, "Tile\nWallpaper", "1" },
+              { desktopPath, "Wallpaper", "a.bmp" } },
+            1, "(None)", "", "" },
+        { { { "\\Nowhere", "Wallpaper", "b.bmp" } }, 1, "(None)", "", "" },
+        { {}, 0, "(None)", "", "" },
+    };
+    for (const Case& test : cases) {
+        Store store(sample);
+        RegistryFile registry(store.path);
+        EXPECT_EQ(registry.setStrings(RegistryRoot::CurrentUser, test.values), test.done);
+        RegistryFile again(store.path);
+        EXPECT_EQ(query(again, RegistryRoot::CurrentUser, desktopPath, "Wallpaper").text, test.wallpaper);
+        EXPECT_EQ(query(again, RegistryRoot::CurrentUser, desktopPath, "TileWallpaper").text, test.tile);
+        EXPECT_EQ(query(again, RegistryRoot::CurrentUser, startPath, "").text, test.sound);
+        EXPECT_FALSE(again.openKey(RegistryRoot::CurrentUser, "\\Nowhere"));
+        if (test.wallpaper == "(None)") {
+            EXPECT_EQ(store.text(), sample) << "a batch that sets nothing writes nothing";
+        }
+        EXPECT_EQ(store.folder.entryCount(), 1u);
+    }
+}
+
+TEST(RegistryFile, ABatchGoesIntoTheStoreAsEditedOnDisk)
+{
+    Store store(sample);
+    RegistryFile registry(store.path);
+    ASSERT_TRUE(registry.openKey(RegistryRoot::CurrentUser, desktopPath));
+    std::string edited = sample;
+    edited.replace(edited.find("/machine/c/WINDOWS"), 18, "/mnt/win98/WINDOWS");
+    store.folder.write("registry.reg", edited + "[HKEY_CURRENT_USER\\Control Panel\\Colors]\r\n");
+
+    EXPECT_EQ(registry.setStrings(RegistryRoot::CurrentUser,
+                  { { desktopPath, "Wallpaper", "a.bmp" }, { "\\Control Panel\\Colors", "Menu", "1 2 3" } }),
+        2u);
+    EXPECT_NE(store.text().find("/mnt/win98/WINDOWS"), std::string::npos);
+    EXPECT_NE(store.text().find("\"Wallpaper\"=\"a.bmp\""), std::string::npos);
+    EXPECT_NE(
+        store.text().find("[HKEY_CURRENT_USER\\Control Panel\\Colors]\r\n\"Menu\"=\"1 2 3\"\r\n"), std::string::npos);
+
+    store.folder.write("registry.reg", "REGEDIT4\r\n[HKEY_NOWHERE]\r\n");
+    EXPECT_THROW(registry.setStrings(RegistryRoot::CurrentUser, { { desktopPath, "Wallpaper", "b.bmp" } }), Exception);
+    EXPECT_EQ(store.text(), "REGEDIT4\r\n[HKEY_NOWHERE]\r\n");
+}
+
 // Each writer reads the store, sets its value and replaces the file; without taking turns, one
 // would replace the file with a copy that lacks the other's latest value.
 TEST(RegistryFile, WritersInTwoProcessesLoseNoValue)

@@ -75,3 +75,18 @@ TEST(WriteRegistryStrings, StopsAtTheFirstRefusedValueKeepingTheEarlierOnes)
         "Failed to set data for 'TileWallpaper'");
     EXPECT_EQ(registry.log(), std::vector<std::string> { "registry Wallpaper=/a.bmp" });
 }
+
+TEST(WriteRegistryStringsOfKeys, ARefusedValueIsReportedAndTheOthersStillSet)
+{
+    MemoryRegistry registry;
+    registry.key(RegistryRoot::CurrentUser, "\\A");
+    registry.key(RegistryRoot::CurrentUser, "\\B");
+    registry.refused = "Bad";
+    auto failures = writeRegistryStringsOfKeys(registry,
+        { { "\\A", "x", "1" }, { "\\B", "Bad", "2" }, { "\\Missing", "y", "3" }, { "\\A", "Bad", "4" },
+            { "\\B", "z", "5" } });
+    EXPECT_EQ(failures, (std::vector<std::string> { "Failed to set data for 'Bad'", "Failed to set data for 'Bad'" }));
+    EXPECT_EQ(registry.log(), (std::vector<std::string> { "registry x=1", "registry z=5" }));
+    EXPECT_EQ(registry.text(RegistryRoot::CurrentUser, "\\B", "z"), "5");
+    EXPECT_TRUE(writeRegistryStringsOfKeys(registry, {}).empty());
+}
