@@ -17,8 +17,8 @@ namespace {
 
 constexpr const char* coloursKey = "\\Control Panel\\Colors";
 
-// The two events the sound module sets go through its step; the theme's other events are set the
-// same way, in their own keys.
+// The two events the sound module sets go into the keys it sets; the theme's other events are set
+// the same way, in their own keys.
 std::optional<SoundEvent> soundModuleEvent(const std::string& key)
 {
     for (SoundEvent event : { SoundEvent::SystemStart, SoundEvent::SystemExit })
@@ -88,16 +88,17 @@ void ThemeApplier::applyWallpaper(const ThemeSettings& settings) const
 
 void ThemeApplier::applySounds(const ThemeSettings& settings, std::vector<std::string>& failures) const
 {
+    std::vector<RegistryString> waves;
     for (const auto& [key, wave] : settings.sounds) {
-        attempt(
-            [&] {
-                if (std::optional<SoundEvent> event = soundModuleEvent(key))
-                    SoundApply::setEventSound(*m_registry, *event, wave);
-                else
-                    writeRegistryStrings(*m_registry, key, { { "", wave } });
-            },
-            failures);
+        std::optional<SoundEvent> event = soundModuleEvent(key);
+        waves.push_back({ event ? std::string(SoundApply::eventKey(*event)) : key, std::string(), wave });
     }
+    attempt(
+        [&] {
+            for (std::string& failure : writeRegistryStringsOfKeys(*m_registry, waves))
+                failures.push_back(std::move(failure));
+        },
+        failures);
 }
 
 void ThemeApplier::applyScreenSaver(const ThemeSettings& settings) const
