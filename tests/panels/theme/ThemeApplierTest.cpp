@@ -151,6 +151,21 @@ TEST_F(ThemeApplierTest, AFailingItemDoesNotStopTheOthers)
     EXPECT_EQ(value("Control Panel\\Colors", "Menu"), "1 2 3");
 }
 
+// A theme kept in a folder whose name holds a line end names a sound the registry store can't carry.
+TEST_F(ThemeApplierTest, ASoundThatCannotBeSetIsReportedAndTheOthersAreSet)
+{
+    std::filesystem::create_directory(program.file("odd\nname"));
+    program.write("odd\nname/Sea.theme",
+        "[AppEvents\\Schemes\\Apps\\.Default\\SystemStart\\.Current]\nDefaultValue=%ThemeDir%start.wav\n"
+        "[AppEvents\\Schemes\\Apps\\.Default\\SystemExit\\.Current]\nDefaultValue=%WinDir%Media\\exit.wav\n"
+        "[Control Panel\\Colors]\nMenu=1 2 3\n");
+    auto failures = applier->apply(program.file("odd\nname/Sea.theme"));
+    EXPECT_EQ(failures, std::vector<std::string> { "Failed to set data for ''" });
+    EXPECT_EQ(value(startKey, ""), "");
+    EXPECT_EQ(value(exitKey, ""), windows() + "/Media/exit.wav");
+    EXPECT_EQ(value("Control Panel\\Colors", "Menu"), "1 2 3");
+}
+
 TEST_F(ThemeApplierTest, TheBuiltInShellAppliesAndShowsThemeFilesOnly)
 {
     std::vector<std::string> shown, failed;
