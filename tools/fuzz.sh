@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs clang if needed, builds one fuzz target with AddressSanitizer and UBSan, writes its seed
-# corpus and fuzzes for the given number of seconds: tools/fuzz.sh gif|jpeg [SECONDS]
+# corpus and fuzzes for the given number of seconds: tools/fuzz.sh gif|jpeg|logo [SECONDS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-target="${1:?usage: tools/fuzz.sh gif|jpeg [SECONDS]}"
+target="${1:?usage: tools/fuzz.sh gif|jpeg|logo [SECONDS]}"
 seconds="${2:-1200}"
 tools/install-deps.sh
 if ! command -v clang++ >/dev/null || ! dpkg-query -W libclang-rt-14-dev >/dev/null 2>&1; then

@@ -24,6 +24,8 @@ struct LogoBitmap {
 // file whose name doesn't end in ".bmp" (in any case), then "Cannot open file %s" and
 // "Bitmap image is not valid". Pixel rows missing from a cut file read as index or colour 0.
 LogoBitmap readLogoBitmap(const std::string& path);
+// The same from the file's bytes: throws only "Bitmap image is not valid".
+LogoBitmap decodeLogoBitmap(std::string bytes);
 
 // The picture written out again as an uncompressed, bottom-up Windows bitmap file. A picture of
 // 8 bits per pixel or fewer stays in its own depth with its own colour table, whatever the

@@ -3,6 +3,7 @@
 #include "panels/wallpaper/FileExtension.h"
 
 #include <fstream>
+#include <new>
 #include <sstream>
 #include <sys/stat.h>
 
@@ -224,7 +225,7 @@ void readRunLengths(const Bytes& file, const Header& header, LogoBitmap& picture
     }
 }
 
-Bytes fileBytes(const std::string& path)
+std::string fileBytes(const std::string& path)
 {
     struct stat status { };
     std::ifstream file;
@@ -234,17 +235,14 @@ Bytes fileBytes(const std::string& path)
         throw Exception(formatMessage("Cannot open file %s", path));
     std::ostringstream bytes;
     bytes << file.rdbuf();
-    return Bytes(bytes.str());
+    return bytes.str();
 }
 
 } // namespace
 
-LogoBitmap readLogoBitmap(const std::string& path)
+LogoBitmap decodeLogoBitmap(std::string bytes)
 {
-    std::string extension = fileExtension(path);
-    if (!isBitmapExtension(extension))
-        throw Exception(formatMessage("Unknown picture file extension (.%s)", extension));
-    const Bytes file = fileBytes(path);
+    const Bytes file(std::move(bytes));
     const Header header = readHeader(file);
 
     LogoBitmap picture;
@@ -252,18 +250,30 @@ LogoBitmap readLogoBitmap(const std::string& path)
     picture.height = static_cast<int>(header.height);
     picture.bitsPerPixel = header.bits;
     const std::size_t count = static_cast<std::size_t>(header.width * header.height);
-    if (picture.indexed()) {
-        for (std::size_t i = 0; i < header.colourCount; ++i) {
-            const std::size_t at = header.tableAt + i * header.tableEntrySize;
-            picture.colours.push_back(file.byte(at) | file.byte(at + 1) << 8 | file.byte(at + 2) << 16);
+    try {
+        if (picture.indexed()) {
+            for (std::size_t i = 0; i < header.colourCount; ++i) {
+                const std::size_t at = header.tableAt + i * header.tableEntrySize;
+                picture.colours.push_back(file.byte(at) | file.byte(at + 1) << 8 | file.byte(at + 2) << 16);
+            }
+            picture.indices.assign(count, 0);
+        } else {
+            picture.pixels.assign(count, 0);
         }
-        picture.indices.assign(count, 0);
-    } else {
-        picture.pixels.assign(count, 0);
+    } catch (const std::bad_alloc&) {
+        refuse();
     }
     if (header.compression == RunLengths8 || header.compression == RunLengths4)
         readRunLengths(file, header, picture);
     else
         readUncompressed(file, header, picture);
     return picture;
+}
+
+LogoBitmap readLogoBitmap(const std::string& path)
+{
+    std::string extension = fileExtension(path);
+    if (!isBitmapExtension(extension))
+        throw Exception(formatMessage("Unknown picture file extension (.%s)", extension));
+    return decodeLogoBitmap(fileBytes(path));
 }
