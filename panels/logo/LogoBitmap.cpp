@@ -29,6 +29,9 @@ std::string rowBytes(const LogoBitmap& picture, int y, std::size_t rowSize)
             row += static_cast<char>((colour >> 8) & 0xff);
             row += static_cast<char>((colour >> 16) & 0xff);
         }
+    } else if (picture.bitsPerPixel == 8) {
+        row.append(
+            reinterpret_cast<const char*>(picture.indices.data() + first), static_cast<std::size_t>(picture.width));
     } else {
         const int bits = picture.bitsPerPixel;
         unsigned accumulated = 0;

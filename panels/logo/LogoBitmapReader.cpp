@@ -2,9 +2,9 @@
 #include "panels/logo/LogoBitmap.h"
 #include "panels/wallpaper/FileExtension.h"
 
+#include <algorithm>
 #include <fstream>
 #include <new>
-#include <sstream>
 #include <sys/stat.h>
 
 namespace {
@@ -32,6 +32,7 @@ public:
     }
     std::size_t size() const { return m_bytes.size(); }
     unsigned byte(std::size_t at) const { return static_cast<unsigned char>(m_bytes[at]); }
+    const char* at(std::size_t offset) const { return m_bytes.data() + offset; }
     // A little-endian field that must lie in the file.
     std::uint32_t field(std::size_t at, int count) const
     {
@@ -164,6 +165,11 @@ void readUncompressed(const Bytes& file, const Header& header, LogoBitmap& pictu
             break;
         const int y = header.topDown ? row : picture.height - 1 - row;
         const std::size_t first = static_cast<std::size_t>(y) * width;
+        if (bits == 8) {
+            std::copy(
+                file.at(start), file.at(start + width), picture.indices.begin() + static_cast<std::ptrdiff_t>(first));
+            continue;
+        }
         for (std::size_t x = 0; x < width; ++x) {
             if (bits <= 8) {
                 const unsigned byte = file.byte(start + x * bits / 8);
@@ -233,9 +239,10 @@ std::string fileBytes(const std::string& path)
         file.open(path, std::ios::binary);
     if (!file.is_open())
         throw Exception(formatMessage("Cannot open file %s", path));
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
+    std::string bytes(static_cast<std::size_t>(status.st_size), '\0');
+    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(file.gcount()));
+    return bytes;
 }
 
 } // namespace
