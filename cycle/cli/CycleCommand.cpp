@@ -18,29 +18,11 @@
 #include "shell/skin/TWindowGeometry.h"
 
 #include <QFile>
-#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <ostream>
 
 namespace {
-
-std::vector<std::string> namesOf(const std::vector<CycleEntry>& entries)
-{
-    std::vector<std::string> names;
-    for (const CycleEntry& entry : entries)
-        names.push_back(entry.name);
-    return names;
-}
-
-std::vector<CycleEntry> chosen(std::vector<CycleEntry> entries, const std::vector<std::string>& only)
-{
-    if (only.empty())
-        return entries;
-    std::erase_if(entries,
-        [&](const CycleEntry& entry) { return std::find(only.begin(), only.end(), entry.name) == only.end(); });
-    return entries;
-}
 
 CycleServices servicesFor(const std::string& programDirectory)
 {

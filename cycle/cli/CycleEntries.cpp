@@ -10,6 +10,7 @@
 #include "panels/wallpaper/WallpaperApply.h"
 #include "panels/wallpaper/WallpaperModule.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -91,4 +92,21 @@ CycleEntry theme()
 std::vector<CycleEntry> cycleEntries()
 {
     return { wallpaper(), sound(), saver(), logo(), theme() };
+}
+
+std::vector<std::string> namesOf(const std::vector<CycleEntry>& entries)
+{
+    std::vector<std::string> names;
+    for (const CycleEntry& entry : entries)
+        names.push_back(entry.name);
+    return names;
+}
+
+std::vector<CycleEntry> chosen(std::vector<CycleEntry> entries, const std::vector<std::string>& only)
+{
+    if (only.empty())
+        return entries;
+    std::erase_if(entries,
+        [&](const CycleEntry& entry) { return std::find(only.begin(), only.end(), entry.name) == only.end(); });
+    return entries;
 }

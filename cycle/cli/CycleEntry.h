@@ -26,3 +26,9 @@ struct CycleEntry {
 // Every module, in the order they are cycled. The theme comes last so that what a theme sets wins
 // over what the single modules set before it.
 std::vector<CycleEntry> cycleEntries();
+
+// The names --only takes, in cycling order.
+std::vector<std::string> namesOf(const std::vector<CycleEntry>& entries);
+
+// The entries --only names, in cycling order; all of them when it names none.
+std::vector<CycleEntry> chosen(std::vector<CycleEntry> entries, const std::vector<std::string>& only);

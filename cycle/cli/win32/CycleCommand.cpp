@@ -7,7 +7,6 @@
 #include "cycle/win32/Win32Registry.h"
 #include "cycle/win32/Win32System.h"
 
-#include <algorithm>
 #include <optional>
 #include <ostream>
 
@@ -16,23 +15,6 @@
 // Windows reads what was written at its next start.
 
 namespace {
-
-std::vector<std::string> namesOf(const std::vector<CycleEntry>& entries)
-{
-    std::vector<std::string> names;
-    for (const CycleEntry& entry : entries)
-        names.push_back(entry.name);
-    return names;
-}
-
-std::vector<CycleEntry> chosen(std::vector<CycleEntry> entries, const std::vector<std::string>& only)
-{
-    if (only.empty())
-        return entries;
-    std::erase_if(entries,
-        [&](const CycleEntry& entry) { return std::find(only.begin(), only.end(), entry.name) == only.end(); });
-    return entries;
-}
 
 // The options end a given folder in "/"; on Windows a folder ends in "\".
 std::string windowsFolder(std::string folder)
