@@ -167,16 +167,20 @@ QPainterPath shape(TGlyph glyph, double aspect)
         QRectF a = from.boundingRect();
         QRectF b = to.boundingRect();
         double arrow = 0.16;
-        double total = a.width() + arrow + 0.06 + b.width();
+        double gap = 0.05;
+        double total = a.width() + gap + arrow + gap + b.width();
         double left = 0.5 - total / 2;
         from.translate(left - a.left(), 0);
-        to.translate(left + a.width() + arrow + 0.06 - b.left(), 0);
-        double x = left + a.width() + 0.03;
+        to.translate(left + a.width() + gap + arrow + gap - b.left(), 0);
+        double x = left + a.width() + gap;
+        // The shaft's round cap reaches half its width past its start; starting it there would
+        // join it to the f of "gif", which then reads as an l.
+        double shaftWidth = 0.1;
         QPainterPath shaft;
-        shaft.moveTo(x, 0.5);
+        shaft.moveTo(x + shaftWidth / 2, 0.5);
         shaft.lineTo(x + arrow * 0.55, 0.5);
         QPainterPath head = triangle({ x + arrow * 0.5, 0.3 }, { x + arrow, 0.5 }, { x + arrow * 0.5, 0.7 });
-        return onGrid(from).united(onGrid(to)).united(stroked(shaft, 0.1)).united(head);
+        return onGrid(from).united(onGrid(to)).united(stroked(shaft, shaftWidth)).united(head);
     }
     default:
         return {};
