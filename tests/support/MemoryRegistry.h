@@ -41,6 +41,12 @@ public:
     {
         return key(root, path)[name].text;
     }
+    // Where Windows is, as its setup records it.
+    void setSystemRoot(const std::string& directory)
+    {
+        key(RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion")["SystemRoot"]
+            = { RegistryValue::Kind::String, directory };
+    }
 
     std::map<std::pair<RegistryRoot, std::string>, Values> keys;
     std::optional<std::string> refused; // a value of this name can't be set; the empty name is the default value

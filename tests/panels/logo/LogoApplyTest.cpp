@@ -2,9 +2,9 @@
 
 #include "BitmapBytes.h"
 #include "RecordingSystem.h"
-#include "cycle/Exception.h"
 #include "cycle/TemporaryFolder.h"
 #include "panels/logo/LogoFormatCheck.h"
+#include "support/FailureOf.h"
 #include "support/MemoryRegistry.h"
 
 #include <QImage>
@@ -20,29 +20,13 @@ protected:
     LogoFiles()
     {
         std::filesystem::create_directories(folder.file("c/WINDOWS"));
-        setSystemRoot(folder.file("c/WINDOWS"));
-    }
-
-    void setSystemRoot(const std::string& directory)
-    {
-        registry->key(RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion")["SystemRoot"]
-            = { RegistryValue::Kind::String, directory };
+        registry->setSystemRoot(folder.file("c/WINDOWS"));
     }
 
     std::string entry(const std::string& name, const BitmapShape& shape)
     {
         folder.write(name, bitmapBytes(shape));
         return folder.file(name);
-    }
-
-    std::string failureOf(const std::function<void()>& action)
-    {
-        try {
-            action();
-        } catch (const Exception& error) {
-            return error.what();
-        }
-        return "no failure";
     }
 
     TemporaryFolder folder;
@@ -113,7 +97,7 @@ TEST_F(LogoFiles, ALogoThatCantBeWrittenLeavesThePreviousOneAsItWas)
     EXPECT_EQ(system->log, (Log { "none", "hidden" })) << "the old file gets its attribute back";
     EXPECT_EQ(TemporaryFolder::readPath(logo), "the previous logo");
 
-    setSystemRoot("");
+    registry->setSystemRoot("");
     EXPECT_EQ(failureOf([&] { apply.writeLogo(good); }),
         "The Windows directory is not known (no SystemRoot is set), so the logo file has no place");
     EXPECT_EQ(TemporaryFolder::readPath(logo), "the previous logo");
@@ -121,7 +105,7 @@ TEST_F(LogoFiles, ALogoThatCantBeWrittenLeavesThePreviousOneAsItWas)
 
     std::filesystem::remove(logo);
     std::filesystem::create_directory(logo);
-    setSystemRoot(folder.file("c/WINDOWS"));
+    registry->setSystemRoot(folder.file("c/WINDOWS"));
     EXPECT_EQ(failureOf([&] { apply.writeLogo(good); }), "Cannot create file " + logo);
     EXPECT_TRUE(std::filesystem::is_directory(logo));
 }

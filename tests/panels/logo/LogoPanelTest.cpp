@@ -2,8 +2,8 @@
 
 #include "BitmapBytes.h"
 #include "RecordingSystem.h"
-#include "cycle/Exception.h"
 #include "cycle/TemporaryFolder.h"
+#include "support/FailureOf.h"
 #include "support/MemoryLineFiles.h"
 #include "support/MemoryRegistry.h"
 
@@ -50,16 +50,6 @@ protected:
             names.push_back(entry.substr(folder.path().size(), entry.size() - folder.path().size() - 4));
         }
         return names;
-    }
-
-    std::string failureOf(const std::function<void()>& action)
-    {
-        try {
-            action();
-        } catch (const Exception& error) {
-            return error.what();
-        }
-        return "no failure";
     }
 
     TemporaryFolder folder;

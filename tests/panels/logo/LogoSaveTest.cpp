@@ -1,10 +1,10 @@
 #include "BitmapBytes.h"
 #include "RecordingSystem.h"
 #include "cycle/CycleModule.h"
-#include "cycle/Exception.h"
 #include "cycle/TemporaryFolder.h"
 #include "panels/logo/LogoApply.h"
 #include "panels/logo/LogoModule.h"
+#include "support/FailureOf.h"
 #include "support/MemoryLineFiles.h"
 #include "support/MemoryRegistry.h"
 #include "support/ScriptedRandom.h"
@@ -26,8 +26,7 @@ protected:
     LogoSave()
     {
         std::filesystem::create_directories(folder.file("c/WINDOWS"));
-        registry->key(RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion")["SystemRoot"]
-            = { RegistryValue::Kind::String, folder.file("c/WINDOWS") };
+        registry->setSystemRoot(folder.file("c/WINDOWS"));
         for (int width : { 320, 321, 322 }) {
             // Told apart by their width once written.
             folder.write(std::to_string(width) + ".bmp", bitmapBytes({ .width = width }));
@@ -51,12 +50,7 @@ protected:
 
     std::string failureOfSave()
     {
-        try {
-            module->save();
-        } catch (const Exception& error) {
-            return error.what();
-        }
-        return "no failure";
+        return failureOf([this] { module->save(); });
     }
 
     TemporaryFolder folder;

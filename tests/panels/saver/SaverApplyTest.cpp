@@ -32,8 +32,7 @@ class SaverApplyTest : public ::testing::Test {
 protected:
     SaverApplyTest()
     {
-        registry->key(RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion")["SystemRoot"]
-            = { RegistryValue::Kind::String, "/win98/WINDOWS" };
+        registry->setSystemRoot("/win98/WINDOWS");
         registry->key(RegistryRoot::CurrentUser, desktop)["ScreenSaveActive"] = { RegistryValue::Kind::String, "0" };
     }
 
@@ -162,8 +161,7 @@ TEST_F(SaverApplyTest, WithoutTheDesktopKeyTheLineIsStillAdded)
 TEST_F(SaverApplyTest, OnDiskEveryOtherLineAndTheTextAfterANulComeBack)
 {
     TemporaryFolder folder;
-    registry->key(RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion")["SystemRoot"]
-        = { RegistryValue::Kind::String, folder.path() + "WINDOWS" };
+    registry->setSystemRoot(folder.path() + "WINDOWS");
     std::filesystem::create_directory(folder.file("WINDOWS"));
     const std::string longLine = "x=" + std::string(1 << 20, 'v');
     const std::string afterNul("\0[drivers]\r\nwave=mmsound.drv\r\n", 30);

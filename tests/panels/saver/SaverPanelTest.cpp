@@ -2,6 +2,7 @@
 
 #include "cycle/Exception.h"
 #include "cycle/RecordingSystem.h"
+#include "support/FailureOf.h"
 #include "support/MemoryLineFiles.h"
 #include "support/MemoryRegistry.h"
 #include "support/ScriptedRandom.h"
@@ -32,8 +33,7 @@ class SaverPanelTest : public ::testing::Test {
 protected:
     SaverPanelTest()
     {
-        registry->key(RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion")["SystemRoot"]
-            = { RegistryValue::Kind::String, "/win98/WINDOWS" };
+        registry->setSystemRoot("/win98/WINDOWS");
         registry->key(RegistryRoot::CurrentUser, desktop)["ScreenSaveActive"] = { RegistryValue::Kind::String, "0" };
         files->files[systemIni] = typicalSystemIni;
     }
@@ -51,12 +51,7 @@ protected:
 
     std::string failureOfSave()
     {
-        try {
-            panel->save();
-        } catch (const Exception& error) {
-            return error.what();
-        }
-        return "no failure";
+        return failureOf([this] { panel->save(); });
     }
 
     std::shared_ptr<MemoryLineFiles> files = std::make_shared<MemoryLineFiles>();

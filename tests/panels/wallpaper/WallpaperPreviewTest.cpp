@@ -4,6 +4,7 @@
 #include "cycle/TemporaryFolder.h"
 #include "panels/wallpaper/PictureFile.h"
 #include "panels/wallpaper/PreviewFit.h"
+#include "support/FailureOf.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -16,16 +17,6 @@ struct Fit {
     int width, height;
     PreviewArea area;
 };
-
-std::string failureOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const Exception& error) {
-        return error.what();
-    }
-    return "no failure";
-}
 
 class PreviewFiles : public ::testing::Test {
 protected:

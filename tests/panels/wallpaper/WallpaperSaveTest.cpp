@@ -1,5 +1,6 @@
 #include "cycle/Exception.h"
 #include "panels/wallpaper/WallpaperPanel.h"
+#include "support/FailureOf.h"
 #include "support/MemoryLineFiles.h"
 #include "support/MemoryRegistry.h"
 #include "support/ScriptedRandom.h"
@@ -32,8 +33,7 @@ class WallpaperSave : public ::testing::Test {
 protected:
     WallpaperSave()
     {
-        registry->key(RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion")["SystemRoot"]
-            = { RegistryValue::Kind::String, "/win98/WINDOWS" };
+        registry->setSystemRoot("/win98/WINDOWS");
         registry->key(RegistryRoot::CurrentUser, desktop)["Wallpaper"] = { RegistryValue::Kind::String, "old.bmp" };
         registry->key(RegistryRoot::CurrentUser, desktop)["TileWallpaper"] = { RegistryValue::Kind::String, "0" };
         files->files[winIni] = typicalWinIni;
@@ -56,12 +56,7 @@ protected:
 
     std::string failureOfSave()
     {
-        try {
-            panel->save();
-        } catch (const Exception& error) {
-            return error.what();
-        }
-        return "no failure";
+        return failureOf([this] { panel->save(); });
     }
 
     std::shared_ptr<MemoryLineFiles> files = std::make_shared<MemoryLineFiles>();
