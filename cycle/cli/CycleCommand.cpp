@@ -107,25 +107,10 @@ bool changeAutostart(const CycleOptions& options, std::ostream& out, std::ostrea
 int runCycleCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& errors)
 {
     CycleOptions options;
-    try {
-        options = CycleOptions::parse(arguments, namesOf(cycleEntries()));
-    } catch (const UsageError& error) {
-        errors << "zentrel-cycle: " << error.message << "\n" << cycleUsage;
-        return 2;
-    }
-    switch (options.action) {
-    case CycleOptions::Action::Help:
-        out << cycleUsage;
-        return 0;
-    case CycleOptions::Action::Version:
-        out << "zentrel-cycle 2.0\n";
-        return 0;
-    case CycleOptions::Action::InstallAutostart:
-    case CycleOptions::Action::RemoveAutostart:
+    if (std::optional<int> answered = readCycleCommandLine(arguments, namesOf(cycleEntries()), options, out, errors))
+        return *answered;
+    if (options.action != CycleOptions::Action::Cycle)
         return changeAutostart(options, out, errors) ? 0 : 1;
-    case CycleOptions::Action::Cycle:
-        break;
-    }
     std::string programDirectory = options.programDirectory.value_or(PosixSystem().programDirectory());
     return cycle(options, programDirectory, out, errors) ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 #include "cycle/cli/CycleOptions.h"
 
 #include <algorithm>
+#include <ostream>
 
 const char* const cycleUsage
     = "Usage: zentrel-cycle [--dry-run] [--only MODULE[,MODULE]] [--program-dir DIR] [--present]\n"
@@ -79,4 +80,25 @@ CycleOptions CycleOptions::parse(const std::vector<std::string>& arguments, cons
             throw UsageError { "unknown option '" + argument + "'" };
     }
     return options;
+}
+
+std::optional<int> readCycleCommandLine(const std::vector<std::string>& arguments,
+    const std::vector<std::string>& moduleNames, CycleOptions& options, std::ostream& out, std::ostream& errors)
+{
+    try {
+        options = CycleOptions::parse(arguments, moduleNames);
+    } catch (const UsageError& error) {
+        errors << "zentrel-cycle: " << error.message << "\n" << cycleUsage;
+        return 2;
+    }
+    switch (options.action) {
+    case CycleOptions::Action::Help:
+        out << cycleUsage;
+        return 0;
+    case CycleOptions::Action::Version:
+        out << "zentrel-cycle 2.0\n";
+        return 0;
+    default:
+        return std::nullopt;
+    }
 }

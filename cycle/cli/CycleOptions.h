@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,3 +23,9 @@ struct UsageError {
 };
 
 extern const char* const cycleUsage;
+
+// Reads the command line into `options` and answers what needs nothing more: a wrong command line,
+// --help and --version. Returns the exit code when that was all there was to do; otherwise what is
+// left is cycling or changing the login entries.
+std::optional<int> readCycleCommandLine(const std::vector<std::string>& arguments,
+    const std::vector<std::string>& moduleNames, CycleOptions& options, std::ostream& out, std::ostream& errors);

@@ -49,25 +49,11 @@ bool cycle(const CycleOptions& options, const std::string& programDirectory, std
 int runCycleCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& errors)
 {
     CycleOptions options;
-    try {
-        options = CycleOptions::parse(arguments, namesOf(cycleEntries()));
-    } catch (const UsageError& error) {
-        errors << "zentrel-cycle: " << error.message << "\n" << cycleUsage;
-        return 2;
-    }
-    switch (options.action) {
-    case CycleOptions::Action::Help:
-        out << cycleUsage;
-        return 0;
-    case CycleOptions::Action::Version:
-        out << "zentrel-cycle 2.0\n";
-        return 0;
-    case CycleOptions::Action::InstallAutostart:
-    case CycleOptions::Action::RemoveAutostart:
+    if (std::optional<int> answered = readCycleCommandLine(arguments, namesOf(cycleEntries()), options, out, errors))
+        return *answered;
+    if (options.action != CycleOptions::Action::Cycle) {
         errors << "zentrel-cycle: the login entries are made on Linux desktops only\n";
         return 2;
-    case CycleOptions::Action::Cycle:
-        break;
     }
     if (options.present) {
         errors << "zentrel-cycle: --present shows the result on Linux desktops only; Windows reads it at its "
