@@ -64,6 +64,7 @@ target_link_libraries(zentrel-convert PRIVATE zentrel_binary_files zentrel_conve
 # The core: cycle lists, settings and line files, the registry services, and the system beneath.
 add_library(zentrel_cycle STATIC
     cycle/Advance.cpp
+    cycle/AsciiCase.cpp
     cycle/ClockRandomSource.cpp
     cycle/CycleControls.cpp
     cycle/CycleList.cpp

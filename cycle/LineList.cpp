@@ -1,5 +1,6 @@
 #include "cycle/LineList.h"
 
+#include "cycle/AsciiCase.h"
 #include "cycle/AtomicFileWriter.h"
 #include "cycle/Exception.h"
 #include "cycle/FileDescriptor.h"
@@ -12,11 +13,6 @@
 #include <unistd.h>
 
 namespace {
-
-char upperAscii(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
 
 bool prefixMatches(const std::string& line, std::size_t length, std::string_view key)
 {

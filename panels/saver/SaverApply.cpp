@@ -1,5 +1,6 @@
 #include "panels/saver/SaverApply.h"
 
+#include "cycle/AsciiCase.h"
 #include "cycle/LineFiles.h"
 #include "cycle/Registry.h"
 #include "cycle/RegistryServices.h"
@@ -75,16 +76,5 @@ bool SaverApply::isScreenSaver(std::string_view path)
     std::size_t separator = path.find_last_of(separators);
     if (separator != std::string_view::npos && separator > dot)
         return false;
-    std::string_view extension = path.substr(dot);
-    constexpr std::string_view wanted = ".SCR";
-    if (extension.size() != wanted.size())
-        return false;
-    for (std::size_t at = 0; at < wanted.size(); ++at) {
-        char c = extension[at];
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-        if (c != wanted[at])
-            return false;
-    }
-    return true;
+    return upperAscii(path.substr(dot)) == ".SCR";
 }

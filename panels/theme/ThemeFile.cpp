@@ -1,5 +1,7 @@
 #include "panels/theme/ThemeFile.h"
 
+#include "cycle/AsciiCase.h"
+
 namespace {
 
 std::string_view trimmed(std::string_view text)
@@ -24,11 +26,7 @@ const ThemeFile::Values noValues;
 
 std::string foldedName(std::string_view text)
 {
-    std::string folded(text);
-    for (char& c : folded)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return folded;
+    return upperAscii(text);
 }
 
 ThemeFile::ThemeFile(const LineList& lines)

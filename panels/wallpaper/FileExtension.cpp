@@ -1,6 +1,6 @@
 #include "panels/wallpaper/FileExtension.h"
 
-#include <algorithm>
+#include "cycle/AsciiCase.h"
 
 std::string fileExtension(const std::string& path)
 {
@@ -13,8 +13,5 @@ std::string fileExtension(const std::string& path)
 
 bool isBitmapExtension(const std::string& extension)
 {
-    std::string upper = extension;
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-        [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
-    return upper == "BMP";
+    return upperAscii(extension) == "BMP";
 }

@@ -1,5 +1,7 @@
 #include "panels/wallpaper/WinIniWallpaper.h"
 
+#include "cycle/AsciiCase.h"
+
 #include <optional>
 #include <string_view>
 
@@ -25,18 +27,7 @@ std::string_view trimmed(std::string_view line)
 
 bool isDesktopHeader(std::string_view line)
 {
-    constexpr std::string_view header = "[DESKTOP]";
-    line = trimmed(line);
-    if (line.size() != header.size())
-        return false;
-    for (std::size_t at = 0; at < header.size(); ++at) {
-        char c = line[at];
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-        if (c != header[at])
-            return false;
-    }
-    return true;
+    return upperAscii(trimmed(line)) == "[DESKTOP]";
 }
 
 } // namespace
