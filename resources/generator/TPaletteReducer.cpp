@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -80,9 +81,12 @@ QImage reduceColours(const QImage& source, int count)
         }
     int colours = count - (transparent ? 1 : 0);
 
+    // The hash's order changes from run to run; the palette must not.
     std::vector<Box> boxes(1);
     for (auto it = histogram.cbegin(); it != histogram.cend(); ++it)
         boxes[0].entries.push_back({ it.key(), it.value() });
+    std::sort(boxes[0].entries.begin(), boxes[0].entries.end(),
+        [](const Entry& a, const Entry& b) { return a.colour < b.colour; });
     boxes[0].measure();
     while (int(boxes.size()) < colours) {
         // Split the box that matters most: wide in colour and much used.
@@ -95,7 +99,8 @@ QImage reduceColours(const QImage& source, int count)
         Box& box = *pick;
         int channel = box.channel;
         std::sort(box.entries.begin(), box.entries.end(), [channel](const Entry& a, const Entry& b) {
-            return channelOf(a.colour, channel) < channelOf(b.colour, channel);
+            int ca = channelOf(a.colour, channel), cb = channelOf(b.colour, channel);
+            return ca != cb ? ca < cb : a.colour < b.colour;
         });
         long long half = box.weight / 2, running = 0;
         size_t cut = 1;
@@ -124,6 +129,8 @@ QImage reduceColours(const QImage& source, int count)
     }
 
     QImage result(image.size(), QImage::Format_Indexed8);
+    // The bitmap writer copies whole scan lines, padding included, and fill() leaves the padding.
+    std::memset(result.bits(), 0, size_t(result.sizeInBytes()));
     result.setColorTable(table);
     QHash<QRgb, int> nearest;
     for (int y = 0; y < image.height(); ++y) {

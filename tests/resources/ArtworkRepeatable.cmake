@@ -1,0 +1,31 @@
+# Draws the skin twice and fails unless both runs wrote the same bytes, so a rebuild never
+# changes the embedded pictures. Each run gets its own random hash seed.
+#   cmake -DGENERATOR=<zentrel_artwork> -DWORK=<scratch folder> -P ArtworkRepeatable.cmake
+unset(ENV{QT_HASH_SEED})
+set(ENV{QT_QPA_PLATFORM} offscreen)
+file(REMOVE_RECURSE "${WORK}")
+foreach(run first second)
+    execute_process(COMMAND "${GENERATOR}" "${WORK}/${run}" RESULT_VARIABLE failed ERROR_QUIET)
+    if(failed)
+        message(FATAL_ERROR "the generator failed: ${failed}")
+    endif()
+endforeach()
+
+file(GLOB_RECURSE first RELATIVE "${WORK}/first" "${WORK}/first/*")
+file(GLOB_RECURSE second RELATIVE "${WORK}/second" "${WORK}/second/*")
+if(NOT first STREQUAL second)
+    message(FATAL_ERROR "the two runs wrote different sets of files")
+endif()
+set(differing "")
+foreach(name IN LISTS first)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${WORK}/first/${name}" "${WORK}/second/${name}"
+        RESULT_VARIABLE different)
+    if(different)
+        list(APPEND differing "${name}")
+    endif()
+endforeach()
+if(differing)
+    list(LENGTH differing count)
+    message(FATAL_ERROR "${count} files differ between two runs: ${differing}")
+endif()
+file(REMOVE_RECURSE "${WORK}")
