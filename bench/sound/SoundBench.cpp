@@ -73,14 +73,14 @@ double playerToFirstSample(const std::string& path)
 double naiveToFirstSample(const std::string& path)
 {
     auto start = Clock::now();
-    SDL_AudioSpec spec {};
+    SDL_AudioSpec format {};
     Uint8* samples = nullptr;
     Uint32 bytes = 0;
-    if (!SDL_LoadWAV(path.c_str(), &spec, &samples, &bytes))
+    if (!SDL_LoadWAV(path.c_str(), &format, &samples, &bytes))
         return -1;
-    spec.callback = nullptr;
-    spec.samples = 512; // the player's period, so both wait alike for the device
-    SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &spec, nullptr, 0);
+    format.callback = nullptr;
+    format.samples = 512; // the player's period, so both wait alike for the device
+    SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &format, nullptr, 0);
     SDL_QueueAudio(device, samples, bytes);
     SDL_PauseAudioDevice(device, 0);
     while (SDL_GetQueuedAudioSize(device) == bytes)

@@ -71,15 +71,15 @@ WaveStream::~WaveStream()
 
 void WaveStream::decodeWhole(const std::string& path)
 {
-    SDL_AudioSpec spec {};
+    SDL_AudioSpec loaded {};
     Uint32 bytes = 0;
-    if (!SDL_LoadWAV(path.c_str(), &spec, &m_decoded, &bytes))
+    if (!SDL_LoadWAV(path.c_str(), &loaded, &m_decoded, &bytes))
         throw EMCIDeviceError(SDL_GetError());
     ::close(m_fd);
     m_fd = -1;
-    m_format = spec.format;
-    m_channels = spec.channels;
-    m_rate = spec.freq;
+    m_format = loaded.format;
+    m_channels = loaded.channels;
+    m_rate = loaded.freq;
     m_frameBytes = static_cast<int>(SDL_AUDIO_BITSIZE(m_format) / 8) * m_channels;
     m_length = bytes / static_cast<Uint32>(m_frameBytes);
 }
