@@ -25,6 +25,7 @@ add_library(zentrel_binary_files OBJECT cycle/win32/BinaryFiles.cpp)
 
 add_library(zentrel_files STATIC
     cycle/AtomicFile.cpp
+    cycle/AtomicFileBuffering.cpp
     cycle/Exception.cpp
     cycle/TemporaryNames.cpp
     cycle/win32/AtomicFileWriter.cpp

@@ -1,9 +1,9 @@
 #include "cycle/AtomicFileWriter.h"
 
 #include "cycle/Exception.h"
+#include "cycle/FileWriteAll.h"
 #include "cycle/StaleTemporaries.h"
 
-#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -12,15 +12,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Big enough that a million short lines take a few dozen system calls, small enough never to matter.
-constexpr std::size_t bufferSize = 1 << 20;
-
-unsigned nextNumber()
-{
-    static std::atomic<unsigned> counter { 0 };
-    return counter++;
-}
 
 // Writing through a link keeps the link (a win.ini linked into a mounted disk image stays linked).
 std::string followLinks(const std::string& path)
@@ -62,6 +53,8 @@ void syncFolder(const std::string& folder)
         ::fsync(dir.get());
 }
 
+} // namespace
+
 bool writeAll(int fd, std::string_view bytes)
 {
     while (!bytes.empty()) {
@@ -75,8 +68,6 @@ bool writeAll(int fd, std::string_view bytes)
     }
     return true;
 }
-
-} // namespace
 
 AtomicFileWriter::AtomicFileWriter(std::string path, std::string_view failurePattern)
     : m_path(std::move(path))
@@ -123,7 +114,7 @@ bool AtomicFileWriter::openNamed()
 {
     const std::string name = nameOf(m_target);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string temporary = siblingOf(m_target, temporaryFileName(name, ::getpid(), nextNumber()));
+        std::string temporary = siblingOf(m_target, temporaryFileName(name, ::getpid(), nextTemporaryNumber()));
         m_file = FileDescriptor(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
         if (m_file.isOpen()) {
             m_temporary = std::move(temporary);
@@ -149,7 +140,7 @@ bool AtomicFileWriter::nameTemporary()
     const std::string link = "/proc/self/fd/" + std::to_string(m_file.get());
     const std::string name = nameOf(m_target);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string temporary = siblingOf(m_target, temporaryFileName(name, ::getpid(), nextNumber()));
+        std::string temporary = siblingOf(m_target, temporaryFileName(name, ::getpid(), nextTemporaryNumber()));
         if (::linkat(AT_FDCWD, link.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) == 0) {
             m_temporary = std::move(temporary);
             return true;
@@ -174,30 +165,6 @@ void AtomicFileWriter::fail()
         ::unlink(m_temporary.c_str());
     m_temporary.clear();
     throw Exception(formatMessage(m_failurePattern, m_path));
-}
-
-void AtomicFileWriter::flush()
-{
-    if (!writeAll(m_file.get(), m_buffer))
-        fail();
-    m_buffer.clear();
-}
-
-void AtomicFileWriter::write(std::string_view bytes)
-{
-    if (!m_file.isOpen())
-        fail();
-    m_synced = false;
-    // Written in place, the target is touched only once everything is there.
-    if (m_mode == Mode::InPlace || m_buffer.size() + bytes.size() <= bufferSize) {
-        m_buffer += bytes;
-        return;
-    }
-    flush();
-    if (bytes.size() < bufferSize)
-        m_buffer += bytes;
-    else if (!writeAll(m_file.get(), bytes))
-        fail();
 }
 
 void AtomicFileWriter::sync()

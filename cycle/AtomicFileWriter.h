@@ -2,6 +2,7 @@
 
 #include "cycle/FileDescriptor.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <sys/types.h>
@@ -32,6 +33,9 @@ public:
 
 private:
     enum class Mode { Unnamed, Named, InPlace };
+
+    // Big enough that a million short lines take a few dozen system calls, small enough never to matter.
+    static constexpr std::size_t bufferSize = 1 << 20;
 
     [[noreturn]] void fail();
     bool openUnnamed(const std::string& folder);

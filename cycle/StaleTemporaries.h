@@ -9,6 +9,9 @@
 
 std::string temporaryFileName(const std::string& name, pid_t pid, unsigned number);
 
+// A number no other temporary of this process has had.
+unsigned nextTemporaryNumber();
+
 // The writing process of a temporary file's name, or 0 for a name of any other form.
 pid_t writerOfTemporary(const std::string& name);
 

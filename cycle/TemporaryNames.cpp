@@ -1,5 +1,6 @@
 #include "cycle/StaleTemporaries.h"
 
+#include <atomic>
 #include <charconv>
 #include <string_view>
 
@@ -15,6 +16,12 @@ bool allDigits(std::string_view text)
 std::string temporaryFileName(const std::string& name, pid_t pid, unsigned number)
 {
     return "." + name + ".tmp" + std::to_string(pid) + "-" + std::to_string(number);
+}
+
+unsigned nextTemporaryNumber()
+{
+    static std::atomic<unsigned> counter { 0 };
+    return counter++;
 }
 
 pid_t writerOfTemporary(const std::string& name)

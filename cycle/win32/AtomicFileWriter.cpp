@@ -1,9 +1,9 @@
 #include "cycle/AtomicFileWriter.h"
 
 #include "cycle/Exception.h"
+#include "cycle/FileWriteAll.h"
 #include "cycle/StaleTemporaries.h"
 
-#include <atomic>
 #include <cerrno>
 #include <fcntl.h>
 #include <io.h>
@@ -16,14 +16,7 @@
 
 namespace {
 
-constexpr std::size_t bufferSize = 1 << 20;
 constexpr DWORD keptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
-
-unsigned nextNumber()
-{
-    static std::atomic<unsigned> counter { 0 };
-    return counter++;
-}
 
 std::size_t lastSeparator(const std::string& path)
 {
@@ -50,6 +43,8 @@ std::string siblingOf(const std::string& path, const std::string& name)
     return at == std::string::npos ? name : path.substr(0, at + 1) + name;
 }
 
+} // namespace
+
 bool writeAll(int fd, std::string_view bytes)
 {
     while (!bytes.empty()) {
@@ -61,8 +56,6 @@ bool writeAll(int fd, std::string_view bytes)
     }
     return true;
 }
-
-} // namespace
 
 AtomicFileWriter::AtomicFileWriter(std::string path, std::string_view failurePattern)
     : m_path(std::move(path))
@@ -94,7 +87,7 @@ bool AtomicFileWriter::openNamed()
     const std::string name = nameOf(m_target);
     const auto pid = static_cast<pid_t>(GetCurrentProcessId());
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string temporary = siblingOf(m_target, temporaryFileName(name, pid, nextNumber()));
+        std::string temporary = siblingOf(m_target, temporaryFileName(name, pid, nextTemporaryNumber()));
         m_file = FileDescriptor(::_open(
             temporary.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT, _S_IREAD | _S_IWRITE));
         if (m_file.isOpen()) {
@@ -129,29 +122,6 @@ void AtomicFileWriter::fail()
         DeleteFileA(m_temporary.c_str());
     m_temporary.clear();
     throw Exception(formatMessage(m_failurePattern, m_path));
-}
-
-void AtomicFileWriter::flush()
-{
-    if (!writeAll(m_file.get(), m_buffer))
-        fail();
-    m_buffer.clear();
-}
-
-void AtomicFileWriter::write(std::string_view bytes)
-{
-    if (!m_file.isOpen())
-        fail();
-    m_synced = false;
-    if (m_mode == Mode::InPlace || m_buffer.size() + bytes.size() <= bufferSize) {
-        m_buffer += bytes;
-        return;
-    }
-    flush();
-    if (bytes.size() < bufferSize)
-        m_buffer += bytes;
-    else if (!writeAll(m_file.get(), bytes))
-        fail();
 }
 
 void AtomicFileWriter::sync()
