@@ -4,6 +4,7 @@
 //
 // Both wall-clock and processor time (user + system) are shown: on a busy machine the processor
 // time of this program against that of the cp processes is the steadier comparison.
+#include "bench/support/BestOf.h"
 #include "cycle/LineFiles.h"
 #include "cycle/PosixSystem.h"
 #include "cycle/RegistryFile.h"
@@ -27,33 +28,9 @@ namespace {
 constexpr int runs = 7;
 constexpr int lineCount = 100000;
 
-struct Timing {
-    double wall = 1e300; // milliseconds
-    double cpu = 1e300;
-};
-
-double cpuMilliseconds(int who)
-{
-    rusage usage {};
-    ::getrusage(who, &usage);
-    auto ms = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
-    return ms(usage.ru_utime) + ms(usage.ru_stime);
-}
-
-// The best of several runs: the least disturbed by whatever else the machine does. `who` is
-// RUSAGE_SELF for work done here and RUSAGE_CHILDREN for work done by programs started here.
 Timing bestOf(const std::function<void()>& action, int who = RUSAGE_SELF)
 {
-    Timing best;
-    for (int run = 0; run < runs; ++run) {
-        double cpuBefore = cpuMilliseconds(who);
-        auto start = std::chrono::steady_clock::now();
-        action();
-        std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;
-        best.wall = std::min(best.wall, spent.count());
-        best.cpu = std::min(best.cpu, cpuMilliseconds(who) - cpuBefore);
-    }
-    return best;
+    return bestOfRuns(action, who, runs);
 }
 
 Timing shell(const std::string& command)
