@@ -117,14 +117,14 @@ add_library(zentrel_sound_player STATIC
 target_link_libraries(zentrel_sound_player PUBLIC zentrel_files winmm)
 
 add_library(zentrel_cycle_command STATIC
-    cycle/cli/CycleEntries.cpp
-    cycle/cli/CycleOptions.cpp
-    cycle/cli/CycleRun.cpp
-    cycle/cli/win32/CycleCommand.cpp
-    cycle/cli/win32/RunLock.cpp
+    zentrel-cycle/CycleEntries.cpp
+    zentrel-cycle/CycleOptions.cpp
+    zentrel-cycle/CycleRun.cpp
+    zentrel-cycle/win32/CycleCommand.cpp
+    zentrel-cycle/win32/RunLock.cpp
 )
 target_link_libraries(zentrel_cycle_command PUBLIC zentrel_modules)
-add_executable(zentrel-cycle cycle/cli/main.cpp)
+add_executable(zentrel-cycle zentrel-cycle/main.cpp)
 target_link_libraries(zentrel-cycle PRIVATE zentrel_binary_files zentrel_cycle_command)
 
 if(ZENTREL_TESTS)

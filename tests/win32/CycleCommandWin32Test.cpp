@@ -1,6 +1,6 @@
 // zentrel-cycle's Windows command on a program folder, saving into the system's own win.ini,
 // system.ini and registry, which are put back as they were at the end.
-#include "cycle/cli/CycleCommand.h"
+#include "zentrel-cycle/CycleCommand.h"
 #include "cycle/win32/Win32System.h"
 #include "win32/Win32Folder.h"
 

@@ -1,7 +1,7 @@
 // The logo on the real system: logo.sys in the root of the drive that holds Windows, through the
 // apply step and through zentrel-cycle's Windows command. A logo.sys that was there before is put
 // back at the end.
-#include "cycle/cli/CycleCommand.h"
+#include "zentrel-cycle/CycleCommand.h"
 #include "cycle/win32/Win32Registry.h"
 #include "cycle/win32/Win32System.h"
 #include "panels/logo/BitmapBytes.h"

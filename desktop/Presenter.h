@@ -1,0 +1,37 @@
+#pragma once
+
+#include "zentrel-cycle/CycleServices.h"
+
+#include <iosfwd>
+#include <memory>
+
+class DesktopBackground;
+class WavePlayer;
+
+// Carries what Windows would show at start onto the running desktop: the stand-in machine's
+// wallpaper as the desktop's background, then its start-up sound. It reads the machine and changes
+// none of its files.
+class Presenter {
+public:
+    // Without a session nothing is shown or played; `background` null: the session's desktop is
+    // not one whose background can be set from here.
+    Presenter(CycleServices services, bool session, std::unique_ptr<DesktopBackground> background,
+        std::shared_ptr<WavePlayer> player, std::ostream& out, std::ostream& errors);
+    ~Presenter();
+
+    // One line per thing shown; returns false when one failed (its message on `errors`). A dry run
+    // checks and says what it would show and play, and leaves the desktop as it is.
+    bool present(bool dryRun = false);
+
+private:
+    bool showWallpaper(bool dryRun);
+    bool playStartupSound(bool dryRun);
+    void fail(const std::string& what, const std::string& message);
+
+    CycleServices m_services;
+    bool m_session;
+    std::unique_ptr<DesktopBackground> m_background;
+    std::shared_ptr<WavePlayer> m_player;
+    std::ostream& m_out;
+    std::ostream& m_errors;
+};

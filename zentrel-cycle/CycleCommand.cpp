@@ -1,0 +1,116 @@
+#include "zentrel-cycle/CycleCommand.h"
+
+#include "cycle/Exception.h"
+#include "cycle/LineFiles.h"
+#include "cycle/PosixSystem.h"
+#include "cycle/RegistryFile.h"
+#include "cycle/StandInMachine.h"
+#include "zentrel-cycle/CycleOptions.h"
+#include "zentrel-cycle/CycleRun.h"
+#include "zentrel-cycle/DesktopEntries.h"
+#include "zentrel-cycle/RunLock.h"
+#include "desktop/DesktopBackground.h"
+#include "desktop/DesktopChoice.h"
+#include "desktop/MediaWavePlayer.h"
+#include "desktop/Presenter.h"
+#include "desktop/ProcessRunner.h"
+#include "resources/SkinResources.h"
+#include "shell/skin/TWindowGeometry.h"
+
+#include <QFile>
+#include <filesystem>
+#include <optional>
+#include <ostream>
+
+namespace {
+
+CycleServices servicesFor(const std::string& programDirectory)
+{
+    CycleServices services;
+    services.programDirectory = programDirectory;
+    services.registry = std::make_shared<RegistryFile>(StandInMachine(programDirectory).registryPath());
+    services.files = std::make_shared<LineFiles>();
+    services.system = std::make_shared<PosixSystem>();
+    return services;
+}
+
+bool cycle(const CycleOptions& options, const std::string& programDirectory, std::ostream& out, std::ostream& errors)
+{
+    std::vector<CycleEntry> entries = chosen(cycleEntries(), options.only);
+    CycleServices services = servicesFor(programDirectory);
+    bool allWell = true;
+    {
+        std::optional<RunLock> lock;
+        try {
+            if (!options.dryRun) {
+                lock.emplace(programDirectory + "zentrel-cycle.lock");
+                // A login before the program's first start makes the machine as that start would;
+                // if it can't, each module still says so on its own line.
+                try {
+                    StandInMachine(programDirectory).ensureExists();
+                } catch (const std::exception& error) {
+                    errors << error.what() << "." << std::endl;
+                    allWell = false;
+                }
+            }
+            allWell = CycleRun(services, out, errors).run(entries, options.dryRun) && allWell;
+        } catch (const std::exception& error) {
+            errors << error.what() << "." << std::endl;
+            allWell = false;
+        }
+    }
+    if (!options.present)
+        return allWell;
+    SessionEnvironment session = SessionEnvironment::fromProcess();
+    auto background = chooseDesktopBackground(session, std::make_shared<ProcessRunner>());
+    Presenter presenter(
+        services, session.hasSession(), std::move(background), std::make_shared<MediaWavePlayer>(), out, errors);
+    return presenter.present(options.dryRun) && allWell;
+}
+
+std::string iconBytes()
+{
+    initSkinResources();
+    QFile icon(QString::fromStdString(":/" + iconResource("zentrel")));
+    if (!icon.open(QIODevice::ReadOnly))
+        throw Exception("The program's icon is missing from its resources");
+    return icon.readAll().toStdString();
+}
+
+// The entries name the programs where this one runs; a folder of lists given here goes along.
+bool changeAutostart(const CycleOptions& options, std::ostream& out, std::ostream& errors)
+{
+    try {
+        std::vector<std::string> cycleArguments;
+        // The login runs the entry from another folder: a relative folder is made absolute here.
+        if (options.programDirectory)
+            cycleArguments
+                = { "--program-dir", std::filesystem::absolute(*options.programDirectory).lexically_normal().string() };
+        DesktopEntries entries(DesktopPlaces::fromEnvironment(), PosixSystem().programDirectory(), cycleArguments);
+        if (options.action == CycleOptions::Action::RemoveAutostart) {
+            bool removed = entries.removeAutostart();
+            out << "autostart: " << (removed ? "removed " : "none at ") << entries.autostartPath() << std::endl;
+            return true;
+        }
+        entries.install(iconBytes());
+        out << "autostart: " << entries.autostartPath() << "\nmenu: " << entries.menuPath()
+            << "\nicon: " << entries.iconPath() << std::endl;
+        return true;
+    } catch (const std::exception& error) {
+        errors << error.what() << "." << std::endl;
+        return false;
+    }
+}
+
+} // namespace
+
+int runCycleCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& errors)
+{
+    CycleOptions options;
+    if (std::optional<int> answered = readCycleCommandLine(arguments, namesOf(cycleEntries()), options, out, errors))
+        return *answered;
+    if (options.action != CycleOptions::Action::Cycle)
+        return changeAutostart(options, out, errors) ? 0 : 1;
+    std::string programDirectory = options.programDirectory.value_or(PosixSystem().programDirectory());
+    return cycle(options, programDirectory, out, errors) ? 0 : 1;
+}
