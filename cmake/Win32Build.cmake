@@ -27,6 +27,7 @@ add_library(zentrel_files STATIC
     cycle/AtomicFile.cpp
     cycle/AtomicFileBuffering.cpp
     cycle/Exception.cpp
+    cycle/RegularFile.cpp
     cycle/TemporaryNames.cpp
     cycle/win32/AtomicFileWriter.cpp
     cycle/win32/PosixNames.cpp

@@ -1,6 +1,6 @@
 #include "cycle/FileBytes.h"
 
-#include "cycle/FileDescriptor.h"
+#include "cycle/RegularFile.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -9,11 +9,9 @@
 
 bool readFileBytes(const std::string& path, std::string& bytes)
 {
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (file.get() < 0)
-        return false;
     struct stat status { };
-    if (::fstat(file.get(), &status) != 0 || S_ISDIR(status.st_mode))
+    FileDescriptor file = openRegularFile(path, status);
+    if (!file.isOpen())
         return false;
 
     // The size is only a hint: a file that grows or shrinks while being read is read to its end.

@@ -2,7 +2,7 @@
 
 #include "cycle/AtomicFileWriter.h"
 #include "cycle/Exception.h"
-#include "cycle/FileDescriptor.h"
+#include "cycle/RegularFile.h"
 
 #include <algorithm>
 #include <bit>
@@ -318,9 +318,9 @@ std::ostream& operator<<(std::ostream& out, const LineBlock& block)
 // The text is split piece by piece as it arrives, while the piece is still in the processor's cache.
 void readLineFile(const std::string& path, LineBlock& lines, bool* textAfterNul)
 {
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     struct stat status { };
-    if (!file.isOpen() || ::fstat(file.get(), &status) != 0 || S_ISDIR(status.st_mode))
+    FileDescriptor file = openRegularFile(path, status);
+    if (!file.isOpen())
         throw Exception(formatMessage("Cannot open file %s", path));
     try {
         LineBlock block;

@@ -3,8 +3,8 @@
 #include "cycle/AsciiCase.h"
 #include "cycle/AtomicFileWriter.h"
 #include "cycle/Exception.h"
-#include "cycle/FileDescriptor.h"
 #include "cycle/LineSplitter.h"
+#include "cycle/RegularFile.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -30,9 +30,9 @@ bool prefixMatches(const std::string& line, std::size_t length, std::string_view
 void readLineList(const std::string& path, LineList& lines)
 {
     // Read in pieces: a million-line file never needs a second copy of itself in memory.
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     struct stat status { };
-    if (!file.isOpen() || ::fstat(file.get(), &status) != 0 || S_ISDIR(status.st_mode))
+    FileDescriptor file = openRegularFile(path, status);
+    if (!file.isOpen())
         throw Exception(formatMessage("Cannot open file %s", path));
     constexpr std::size_t pieceSize = 256 * 1024;
     auto piece = std::make_unique_for_overwrite<char[]>(pieceSize);
@@ -69,7 +69,7 @@ void writeLineList(const std::string& path, const LineList& lines, std::string_v
 
 std::string bytesFromNul(const std::string& path)
 {
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    FileDescriptor file = openRegularFile(path);
     std::string tail;
     if (!file.isOpen())
         return tail;
