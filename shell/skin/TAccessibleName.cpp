@@ -107,6 +107,8 @@ const char* symbolName(TGlyph glyph)
 
 std::string accessibleName(const TWindowGeometry& window, const TControlGeometry& control)
 {
+    if (*control.accessibleName)
+        return control.accessibleName;
     switch (control.kind) {
     case TControlKind::BitmapButton:
         return *control.hint ? control.hint : symbolName(control.glyph);

@@ -78,6 +78,9 @@ struct TControlGeometry {
     const char* caption = ""; // check box and button caption, painted words, initial edit text
     int tabOrder = -1; // -1: takes no focus by Tab
     TTextStyle style = TTextStyle::Label;
+    // What a screen reader announces where the hint or caption alone would not tell the control
+    // from a namesake ("Random cycling" of which list).
+    const char* accessibleName = "";
 };
 
 struct TWindowGeometry {
@@ -155,6 +158,13 @@ constexpr TControlGeometry edit(const char* name, int x, int y, int w, int h, co
 constexpr TControlGeometry checkBox(const char* name, int x, int y, const char* caption, int tabOrder)
 {
     return { name, TControlKind::CheckBox, x, y, 15, 15, "", TGlyph::None, caption, tabOrder };
+}
+
+// The control as `control` builds it, announced to screen readers as `name`.
+constexpr TControlGeometry announced(TControlGeometry control, const char* name)
+{
+    control.accessibleName = name;
+    return control;
 }
 
 constexpr TControlGeometry memo(const char* name, int x, int y, int w, int h, int tabOrder = -1)

@@ -62,6 +62,7 @@ TEST_F(AccessibleNames, HintsPlainWordsAndPaintedLabelsNameTheControls)
         // Hints.
         { "Tmurelloform", "BitBtn1", "Add Bitmap(s)" },
         { "Tmurelloform", "BitBtn7", "Save and Exit" },
+        { "Ttonvikform", "BitBtn9", "Pause/Resume" },
         // The module buttons by their module.
         { "Tthemainform", "BitBtn2", "Tonvik" },
         { "Tthemainform", "BitBtn5", "Ambrel" },
@@ -69,15 +70,15 @@ TEST_F(AccessibleNames, HintsPlainWordsAndPaintedLabelsNameTheControls)
         { "Tthemainform", "BitBtn6", "Minimise" },
         { "Tthemainform", "BitBtn7", "Close" },
         { "Tmurelloform", "BitBtn11", "Close" },
-        { "Ttonvikform", "BitBtn8", "Play" },
-        { "Ttonvikform", "BitBtn9", "Pause" },
-        { "Ttonvikform", "BitBtn10", "Stop" },
         { "Tcancelform3", "BitBtn1", "Yes" },
         { "Tcancelform3", "BitBtn2", "No" },
         { "Tbigabout", "quitbut", "Quit" },
         // Check boxes by their painted words, without the mnemonic.
         { "Tmurelloform", "tile", "Tile selected bitmap" },
         { "Ttonvikform", "outenable", "Enable Shutdown Sounds" },
+        // Namesakes by the list they belong to.
+        { "Ttonvikform", "inran", "Random cycling of start-up sounds" },
+        { "Ttonvikform", "outran", "Random cycling of shutdown sounds" },
         // Lists by the words above them, fields by the words before them; notes are passed over.
         { "Tmurelloform", "List", "List of bitmap images to be cycled as wallpaper" },
         { "Tmurelloform", "next", "Next Image" },
