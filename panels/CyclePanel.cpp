@@ -46,7 +46,14 @@ void CyclePanel::remove()
     // The entry goes before the next field is checked; should that check fail, the row must not
     // go on naming the entry that moved up into it.
     Row selected = std::exchange(m_selected, std::nullopt);
+    std::size_t before = list().size();
     m_selected = m_cycle->remove(selected);
+    if (list().size() == before)
+        return;
+    // Cleared first, so that an entry that can't be shown leaves no trace of the removed one.
+    showNoEntry();
+    if (m_selected)
+        showEntry(*m_selected);
 }
 
 void CyclePanel::chooseNext()

@@ -39,6 +39,7 @@ public:
     void add(const FileNames& files);
     // Without a selected entry the module's rule decides whether the files are appended.
     void insert(const FileNames& files);
+    // The removed entry was the one shown: the entry selected afterwards is shown, or nothing.
     void remove();
     // A double-click on the selected entry makes it the next one.
     void chooseNext();
@@ -52,6 +53,7 @@ protected:
 
 private:
     virtual void showEntry(std::size_t) { }
+    virtual void showNoEntry() { }
 
     void aboutToInsert(std::size_t, std::size_t) override { }
     void inserted() override { }

@@ -61,7 +61,13 @@ void TCyclePanel::insertClick()
 
 void TCyclePanel::removeClick()
 {
-    change([this] { panel_->remove(); });
+    try {
+        change([this] { panel_->remove(); });
+    } catch (...) {
+        showEntry();
+        throw;
+    }
+    showEntry();
 }
 
 void TCyclePanel::saveModel()

@@ -37,6 +37,7 @@ private:
 
     // A picture that can't be shown throws, leaving the preview as it was.
     void showEntry(std::size_t row) override;
+    void showNoEntry() override { m_preview.clear(); }
 
     std::shared_ptr<LogoApply> m_apply;
     LogoPreview m_preview;

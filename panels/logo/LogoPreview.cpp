@@ -2,6 +2,12 @@
 
 #include "panels/wallpaper/PictureFile.h"
 
+void LogoPreview::clear()
+{
+    m_picture = QImage();
+    m_dimensions.clear();
+}
+
 void LogoPreview::show(const std::string& path)
 {
     m_inFront = true;

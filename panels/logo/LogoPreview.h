@@ -14,6 +14,8 @@ public:
     // Comes to the front, then loads the picture at `path`. When the picture can't be loaded the
     // error is thrown and the previous picture and dimensions stay.
     void show(const std::string& path);
+    // No picture and no dimensions; the preview stays where it stands.
+    void clear();
 
     bool inFront() const { return m_inFront; }
     const QImage& picture() const { return m_picture; }

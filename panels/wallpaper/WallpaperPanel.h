@@ -31,6 +31,7 @@ private:
     // The selected entry's picture is previewed, then `tile` shows its flag. A picture that can't
     // be shown throws, leaving `tile` as it is.
     void showEntry(std::size_t row) override;
+    void showNoEntry() override { m_preview.clear(); }
     // `tile` takes a state; a change counts as a click on it.
     void setTileBox(bool ticked);
 

@@ -21,6 +21,11 @@ QImage stretchedTo(const QImage& picture, int width, int height)
 
 } // namespace
 
+void WallpaperPreview::clear()
+{
+    *this = WallpaperPreview();
+}
+
 void WallpaperPreview::show(const std::string& path)
 {
     m_area.left = previewSquare.left;

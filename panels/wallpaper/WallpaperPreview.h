@@ -13,6 +13,8 @@ public:
     // error is thrown and only the area's position changes: it stands at the square's corner
     // again, keeping its size, its picture and the dimension texts.
     void show(const std::string& path);
+    // No picture and no dimensions, the area back to the whole square.
+    void clear();
 
     const PreviewArea& area() const { return m_area; }
     // Already scaled to the area's size: drawing it is cheap however large the file was.

@@ -22,6 +22,7 @@ public:
     }
 
     Rows shown;
+    int emptied = 0;
 
 private:
     static ModuleParameters parameters()
@@ -36,6 +37,7 @@ private:
     }
 
     void showEntry(std::size_t row) override { shown.push_back(row); }
+    void showNoEntry() override { ++emptied; }
 };
 
 class CyclePanelTest : public ::testing::Test {
@@ -67,6 +69,9 @@ TEST_F(CyclePanelTest, TheSelectedEntryIsShownAndActedOn)
     EXPECT_EQ(panel.selected(), std::nullopt);
     EXPECT_EQ(panel.list().size(), 4u);
     EXPECT_EQ(panel.shown, Rows { 1 }) << "only the user's selection is shown";
+    EXPECT_EQ(panel.emptied, 1) << "the removed entry is no longer shown";
+    panel.remove();
+    EXPECT_EQ(panel.emptied, 1) << "nothing removed, nothing to empty";
 }
 
 TEST_F(CyclePanelTest, AFailedInsertKeepsTheSelectionOnItsEntryAndLoadingDropsIt)

@@ -102,6 +102,21 @@ TEST_F(Murelloform, APictureThatCannotBeShownIsReportedAndKeepsTheSelection)
     EXPECT_EQ(text("picwidth"), "100");
 }
 
+TEST_F(Murelloform, RemovingThePreviewedEntryEmptiesThePreview)
+{
+    chosen = { bitmap("small.bmp", 100, 50) };
+    panel().button("BitBtn1")->click();
+    clickRow(0);
+    ASSERT_EQ(text("picwidth"), "100");
+
+    panel().button("BitBtn3")->click();
+    EXPECT_EQ(list()->model()->rowCount(), 0);
+    EXPECT_TRUE(panel().image("pic")->pixmap().isNull());
+    EXPECT_EQ(text("picwidth"), "");
+    EXPECT_EQ(text("picheight"), "");
+    EXPECT_TRUE(shown.empty()) << shown.front();
+}
+
 TEST_F(Murelloform, InsertAndRemoveKeepTheListControlInStep)
 {
     chosen = { "C:\\A.BMP", "C:\\B.BMP" };

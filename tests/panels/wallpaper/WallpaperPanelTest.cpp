@@ -73,7 +73,8 @@ TEST_F(WallpaperPanelTest, EachEntryKeepsItsOwnFlagThroughLoadAddInsertAndRemove
     EXPECT_EQ(p.list().entries(), (LineList { "q.bmp", "p.bmp", b, c, "e.bmp", "d.bmp" }));
     EXPECT_EQ(flags(), (LineList { "t", "t", "f", "f", "t", "t" }));
     EXPECT_EQ(p.selected(), std::nullopt);
-    EXPECT_EQ(p.preview().widthText(), "4") << "the removed entry's preview stays on show";
+    EXPECT_EQ(p.preview().widthText(), "") << "the removed entry's preview goes with it";
+    EXPECT_TRUE(p.preview().picture().isNull());
 
     p.insert({ "r.bmp" });
     p.remove();
