@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QStringList>
+#include <QWidget>
 
 namespace {
 
@@ -23,6 +24,29 @@ std::string first(const std::vector<std::string>& paths)
 {
     return paths.empty() ? std::string() : paths.front();
 }
+
+// The program's windows stay off the taskbar, so one that a window manager sends behind another
+// when the dialog closes could only be found again by moving the others: it comes back to the
+// front, whatever the dialog's outcome.
+class FrontAgain {
+public:
+    explicit FrontAgain(QWidget* parent)
+        : window_(parent ? parent->window() : nullptr)
+    {
+    }
+    ~FrontAgain()
+    {
+        if (!window_ || !window_->isVisible())
+            return;
+        window_->raise();
+        window_->activateWindow();
+    }
+    FrontAgain(const FrontAgain&) = delete;
+    FrontAgain& operator=(const FrontAgain&) = delete;
+
+private:
+    QWidget* window_;
+};
 
 } // namespace
 
@@ -63,6 +87,7 @@ std::string TFileDialog::withDefaultExtension(const std::string& path, std::stri
 
 std::vector<std::string> TFileDialog::openFiles(QWidget* parent, std::string_view filter)
 {
+    FrontAgain front(parent);
     if (hook())
         return hook()({ TFileDialogRequest::Kind::OpenMany, std::string(filter), {} });
     return fromQt(QFileDialog::getOpenFileNames(
@@ -71,6 +96,7 @@ std::vector<std::string> TFileDialog::openFiles(QWidget* parent, std::string_vie
 
 std::string TFileDialog::openFile(QWidget* parent, std::string_view filter)
 {
+    FrontAgain front(parent);
     if (hook())
         return first(hook()({ TFileDialogRequest::Kind::OpenOne, std::string(filter), {} }));
     QFileDialog dialog(parent, QObject::tr("Open"), QString(), QString::fromStdString(toQtFilter(filter)));
@@ -83,6 +109,7 @@ std::string TFileDialog::openFile(QWidget* parent, std::string_view filter)
 
 std::string TFileDialog::saveFile(QWidget* parent, std::string_view filter, std::string_view defaultExtension)
 {
+    FrontAgain front(parent);
     std::string chosen;
     if (hook()) {
         chosen = first(hook()({ TFileDialogRequest::Kind::Save, std::string(filter), std::string(defaultExtension) }));

@@ -15,7 +15,8 @@ struct TFileDialogRequest {
     std::string defaultExtension; // Save only, without the dot
 };
 
-// The common file dialogs. Paths are 8-bit text; an empty result means the user cancelled.
+// The common file dialogs. Paths are 8-bit text; an empty result means the user cancelled. When
+// a dialog closes, the window that opened it is raised and activated again.
 class TFileDialog {
 public:
     // Returns the chosen paths as the dialog lists them; an empty list when cancelled.

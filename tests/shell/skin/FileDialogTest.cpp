@@ -1,5 +1,8 @@
 #include "shell/skin/TFileDialog.h"
 
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 TEST(FileDialog, FiltersAreTranslatedPairByPair)
@@ -38,4 +41,22 @@ TEST(FileDialog, HookSuppliesTheChosenFilesAndSeesTheRequest)
     EXPECT_EQ(requests[0].kind, TFileDialogRequest::Kind::OpenMany);
     EXPECT_EQ(requests[0].filter, "Bitmap Image|*.bmp");
     EXPECT_EQ(requests[2].defaultExtension, "bmp");
+}
+
+TEST(FileDialog, TheWindowThatOpenedTheDialogIsInFrontAgainAfterIt)
+{
+    // The window manager hands the focus to another of the program's windows as the dialog closes.
+    QWidget opener, other;
+    opener.show();
+    other.show();
+    auto active
+        = [](QWidget& window) { return QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }); };
+    TFileDialog::setTestHook([&](const TFileDialogRequest&) {
+        other.activateWindow();
+        EXPECT_TRUE(active(other));
+        return std::vector<std::string> {};
+    });
+    TFileDialog::saveFile(new QPushButton(&opener), "Bitmap Images|*.bmp", "bmp");
+    EXPECT_TRUE(active(opener));
+    TFileDialog::setTestHook({});
 }
