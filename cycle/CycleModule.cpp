@@ -41,6 +41,7 @@ CycleModule::CycleModule(ModuleParameters parameters, std::string programDirecto
         m_controls.back().enabled = m_parameters.enabledAtCreation;
     }
     m_parameters.apply.resize(m_lists.size());
+    m_lastApplied.resize(m_lists.size());
     m_settings.assign(m_parameters.defaultSettings);
 }
 
@@ -257,6 +258,7 @@ void CycleModule::reloadFiles()
 
 void CycleModule::save()
 {
+    std::fill(m_lastApplied.begin(), m_lastApplied.end(), std::nullopt);
     refuseToReplaceUnreadFiles();
     for (std::size_t which = 0; which < m_lists.size(); ++which)
         m_files->writeBlock(listPath(which), m_lists[which]->entries());
@@ -287,8 +289,10 @@ void CycleModule::saveList(std::size_t which)
         return;
 
     AppliedEntry entry = entryToApply(which);
-    if (controls.enabled && hooks.apply)
+    if (controls.enabled && hooks.apply) {
         hooks.apply(entry);
+        m_lastApplied[which] = entry;
+    }
     m_settings.setNext(which, std::to_string(advancePosition(entry.position, count, controls.random, *m_random)));
     if (!controls.enabled)
         return;

@@ -62,6 +62,9 @@ public:
     Row remove(Row selected);
     void chooseNext(Row selected, std::size_t which = 0);
     void save();
+    // The entry each list's last Save applied; none for a list it left alone (disabled, empty,
+    // skipped) or when that Save failed before it.
+    const std::optional<AppliedEntry>& lastApplied(std::size_t which = 0) const { return m_lastApplied.at(which); }
 
     // The cycling done at each system start, without a panel: when the stored switch code begins
     // with "t" and the list is not empty, applies the entry at the stored position ("0" as 1),
@@ -100,6 +103,7 @@ private:
     std::shared_ptr<RandomSource> m_random;
     std::vector<std::unique_ptr<CycleList>> m_lists;
     std::vector<CycleControls> m_controls;
+    std::vector<std::optional<AppliedEntry>> m_lastApplied;
     SettingsLines m_settings;
     std::size_t m_editTarget = 0;
     std::vector<std::string> m_refusals; // why files read at start may not be saved over

@@ -3,7 +3,9 @@
 #include "cycle/CycleListModel.h"
 #include "cycle/RegistryFile.h"
 #include "cycle/StandInMachine.h"
+#include "panels/SaveNotice.h"
 #include "shell/TWindowSet.h"
+#include "shell/notice/TSaveNotifier.h"
 #include "shell/skin/TErrorBox.h"
 
 #include <QCheckBox>
@@ -67,10 +69,29 @@ void TModulePanel::showModel()
     }
 }
 
+void TModulePanel::describeSaves(std::vector<std::string> listWords, std::optional<TDesktopShow::What> show)
+{
+    listWords_ = std::move(listWords);
+    desktopShow_ = show;
+}
+
 void TModulePanel::saveClick()
 {
     saveModel();
     leave();
+    tellSaved();
+}
+
+void TModulePanel::tellSaved()
+{
+    std::string notice = saveNotice(*model_, listWords_);
+    if (notice.empty())
+        return;
+    std::function<void()> show;
+    const std::optional<AppliedEntry>& first = model_->lastApplied(0);
+    if (desktopShow_ && first && !first->path.empty())
+        show = [directory = windows_.programDirectory(), what = *desktopShow_] { TDesktopShow::run(directory, what); };
+    windows_.saveNotifier().tell(table().caption, notice, std::move(show));
 }
 
 void TModulePanel::saveModel()

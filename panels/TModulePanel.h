@@ -1,10 +1,13 @@
 #pragma once
 
 #include "cycle/CycleModule.h"
+#include "shell/notice/TDesktopShow.h"
 #include "shell/skin/TSkinnedForm.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 class CycleListModel;
@@ -37,7 +40,8 @@ public:
 
     CycleModule& model() const { return *model_; }
 
-    // Save and Exit: saves, then returns to the Control Center; a failed save leaves the panel open.
+    // Save and Exit: saves, then returns to the Control Center and tells the desktop what the save
+    // applied; a failed save leaves the panel open.
     void saveClick();
     // Leaves without saving and without asking; the edits stay in memory.
     void leave();
@@ -54,6 +58,9 @@ protected:
     static std::shared_ptr<Registry> machineRegistry(const std::string& programDirectory);
 
     void showLists(std::shared_ptr<CycleModule> module, std::vector<ListControls> controls);
+    // How the notice after a Save names each list's entries ("Wallpaper"), and what the desktop
+    // shows at once when the first list took an entry.
+    void describeSaves(std::vector<std::string> listWords, std::optional<TDesktopShow::What> show = std::nullopt);
     void showModel();
     // The switches and next fields, with a module's own boxes; shown after a save, failed or not.
     virtual void showSwitches() { showModel(); }
@@ -62,6 +69,10 @@ protected:
     TWindowSet& windows_;
 
 private:
+    void tellSaved();
+
+    std::vector<std::string> listWords_;
+    std::optional<TDesktopShow::What> desktopShow_;
     // The list models watch the module, so it goes last.
     std::shared_ptr<CycleModule> model_;
     std::vector<std::unique_ptr<CycleListModel>> listModels_;

@@ -19,6 +19,7 @@
 #include "shell/help/Thelp2.h"
 #include "shell/help/Tsaverhelp.h"
 #include "shell/help/Tthemehelp.h"
+#include "shell/notice/TSaveNotifier.h"
 
 #include <QCoreApplication>
 
@@ -38,6 +39,7 @@ TWindowSet::TWindowSet(std::string programDirectory)
     : end_([] { QCoreApplication::exit(0); })
     , programDirectory_(std::move(programDirectory))
 {
+    notifier_ = std::make_unique<TSaveNotifier>();
     entry_ = std::make_unique<TTaskbarEntry>();
     themainform_ = create<Tthemainform>();
     murelloform_ = create<Tmurelloform>();
@@ -58,6 +60,11 @@ TWindowSet::TWindowSet(std::string programDirectory)
     cancelform3_ = create<Tcancelform3>();
     cancelform4_ = create<Tcancelform4>();
     cancelform5_ = create<Tcancelform5>();
+}
+
+void TWindowSet::setSaveNotifier(std::unique_ptr<TSaveNotifier> notifier)
+{
+    notifier_ = std::move(notifier);
 }
 
 // Destroyed in the reverse order of creation, the Control Center last.

@@ -27,6 +27,7 @@ class Tcancelform2;
 class Tcancelform3;
 class Tcancelform4;
 class Tcancelform5;
+class TSaveNotifier;
 
 // Every window of the program, created once in a fixed order and kept until the program ends;
 // windows reach one another through it. Hidden windows keep all their state.
@@ -79,6 +80,10 @@ public:
         mainWindow().showWindow();
     }
 
+    // Tells the desktop what a Save did; tests give it a bus of their own.
+    TSaveNotifier& saveNotifier() const { return *notifier_; }
+    void setSaveNotifier(std::unique_ptr<TSaveNotifier> notifier);
+
     TTaskbarEntry& taskbarEntry() const { return *entry_; }
     // Every window that is open goes down to the taskbar button together.
     void minimiseAll() { entry_->minimiseAll(); }
@@ -90,6 +95,8 @@ public:
 private:
     template <class Window> Window* create();
 
+    // Outlives the windows, waiting for what it shows on the desktop.
+    std::unique_ptr<TSaveNotifier> notifier_;
     // Created before the windows, which it follows from their creation.
     std::unique_ptr<TTaskbarEntry> entry_;
     std::vector<std::unique_ptr<TSkinnedForm>> owned_;

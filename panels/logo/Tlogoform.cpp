@@ -21,6 +21,7 @@ Tlogoform::Tlogoform(TWindowSet& windows)
     // Each refused bitmap gets its own box; the next file is examined once it is closed.
     panel_->setRefusalNotice([](const std::string& message) { TErrorBox::showError(message); });
     showPanel(*panel_, { "list", "enable", "ran", "next" }, { "BitBtn2", "BitBtn3", "BitBtn4", "Bitmap files|*.bmp" });
+    describeSaves({ "Start-up logo" });
     onClick("BitBtn1", [this] { BitBtn1Click(); });
 }
 

@@ -15,6 +15,7 @@ Tsaverform::Tsaverform(TWindowSet& windows, std::shared_ptr<System> system)
 {
     showPanel(
         *panel_, { "list", "enable", "ran", "next" }, { "BitBtn1", "BitBtn2", "BitBtn3", "ScreenSaver Files|*.scr" });
+    describeSaves({ "Screen saver" });
     onClick("BitBtn4", [this] { panel_->preview(); });
     onClick("BitBtn5", [this] { panel_->options(); });
 }

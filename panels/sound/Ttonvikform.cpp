@@ -25,6 +25,7 @@ Ttonvikform::Ttonvikform(TWindowSet& windows)
         { { "inlist", "inenable", "inran", "innext" }, { "outlist", "outenable", "outran", "outnext" } })
     , panel_(std::make_unique<SoundPanel>(model()))
 {
+    describeSaves({ "Start-up sound", "Shutdown sound" }, TDesktopShow::What::StartupSound);
     connectList(StartupSounds);
     connectList(ShutdownSounds);
     onClick("inedit", [this] { ineditClick(); });

@@ -50,6 +50,7 @@ Tthemeform::Tthemeform(TWindowSet& windows, std::shared_ptr<System> shell)
     , themeview_(std::make_unique<Tthemeview>())
 {
     showPanel(*panel_, { "list", "enable", "ran", "next" }, { "BitBtn1", "BitBtn2", "BitBtn3", "Theme Files|*.theme" });
+    describeSaves({ "Theme" });
     onClick("BitBtn7", [this] { panel_->open(); });
 }
 

@@ -33,6 +33,7 @@ Tmurelloform::Tmurelloform(TWindowSet& windows)
     checkBox("enable")->setFont(large);
 
     showPanel(*panel_, { "List", "enable", "ran", "next" }, { "BitBtn1", "BitBtn2", "BitBtn3", "Bitmap Image|*.bmp" });
+    describeSaves({ "Wallpaper" }, TDesktopShow::What::Wallpaper);
     onClick("tile", [this] { tileClick(); });
     onClick("BitBtn4", [this] { BitBtn4Click(); });
     onClick("BitBtn5", [this] { BitBtn5Click(); });
