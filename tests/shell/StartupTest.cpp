@@ -109,7 +109,7 @@ TEST_F(Startup, EveryPanelComesUpWithItsFilesAndAnUnreadableFileIsReported)
     ASSERT_EQ(::bind(socketFile, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
 
     TStartup startup(programDirectory());
-    EXPECT_EQ(shown, std::vector<std::string> { "Cannot open file " + programDirectory() + "ambrel.dat." });
+    EXPECT_EQ(shown, std::vector<std::string> { programDirectory() + "ambrel.dat is not a regular file." });
 
     Tsaverform& saver = startup.windows().saverform();
     EXPECT_EQ(saver.listBox("list")->model()->rowCount(), 3);
