@@ -1,9 +1,12 @@
 // From the entry click to the first sample, and the memory that takes, for a 1-second and a
-// 10-minute 44.1 kHz 16-bit stereo wave: the test player (open, then play; it streams from the file)
-// against the naive way of the same back end (SDL_LoadWAV of the whole file, then SDL_QueueAudio).
+// 10-minute 44.1 kHz 16-bit stereo wave and a 10-minute IMA ADPCM one: the test player (open, then
+// play; it streams from the file) against the naive way of the same back end (SDL_LoadWAV of the
+// whole file, then SDL_QueueAudio); and the player's refusal of a 2 GiB sparse file that holds only
+// "RIFF....WAVE" and zeros.
 //   bench_sound <folder for the generated waves> [runs]
 //   bench_sound --peak player|naive <file.wav>   one open in a fresh process: extra peak memory
 // Runs on SDL's "dummy" driver unless SDL_AUDIODRIVER names another.
+#include "panels/sound/EMCIDeviceError.h"
 #include "panels/sound/TMediaPlayer.h"
 
 #include <SDL.h>
@@ -57,13 +60,64 @@ std::string makeWave(const std::string& folder, const std::string& name, std::ui
     return path;
 }
 
-// Open, play, and wait until the device has taken the first piece of the sound.
+// 44.1 kHz stereo IMA ADPCM in blocks of 2048 bytes (2041 frames), codes of a steady pattern.
+std::string makeAdpcmWave(const std::string& folder, std::uint32_t seconds)
+{
+    constexpr std::uint32_t blockAlign = 2048, perBlock = 2041;
+    std::string path = folder + "/ten-minutes-adpcm.wav";
+    std::uint32_t blocks = (seconds * 44100 + perBlock - 1) / perBlock, dataBytes = blocks * blockAlign;
+    if (std::filesystem::exists(path) && std::filesystem::file_size(path) == 60 + dataBytes)
+        return path;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write("RIFF", 4);
+    put(out, 52 + dataBytes, 4);
+    out.write("WAVEfmt ", 8);
+    put(out, 20, 4);
+    put(out, 0x11, 2);
+    put(out, 2, 2);
+    put(out, 44100, 4);
+    put(out, 44100 * blockAlign / perBlock, 4);
+    put(out, blockAlign, 2);
+    put(out, 4, 2);
+    put(out, 2, 2);
+    put(out, perBlock, 2);
+    out.write("fact", 4);
+    put(out, 4, 4);
+    put(out, seconds * 44100, 4);
+    out.write("data", 4);
+    put(out, dataBytes, 4);
+    std::vector<char> block(blockAlign, 0x17);
+    for (int channel = 0; channel < 2; ++channel) {
+        block[4 * channel] = block[4 * channel + 1] = 0;
+        block[4 * channel + 2] = 40; // step index
+        block[4 * channel + 3] = 0;
+    }
+    for (std::uint32_t b = 0; b < blocks; ++b)
+        out.write(block.data(), blockAlign);
+    return path;
+}
+
+// Only a RIFF header, and zeros after it: holes in the file that take no room on the disk.
+std::string makeSparseFile(const std::string& folder)
+{
+    std::string path = folder + "/sparse.wav";
+    std::ofstream(path, std::ios::binary | std::ios::trunc).write("RIFF\xF8\xFF\xFF\x7FWAVE", 12);
+    std::filesystem::resize_file(path, std::uint64_t { 2 } << 30);
+    return path;
+}
+
+// Open, play, and wait until the device has taken the first piece of the sound; for a file the
+// player refuses, until the refusal.
 double playerToFirstSample(const std::string& path)
 {
     TMediaPlayer player;
     auto start = Clock::now();
     player.FileName = path;
-    player.open();
+    try {
+        player.open();
+    } catch (const EMCIDeviceError&) {
+        return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    }
     player.play();
     while (player.position() == 0)
         std::this_thread::yield();
@@ -143,24 +197,31 @@ int main(int argc, char** argv)
     }
     int runs = argc == 3 ? std::max(1, std::atoi(argv[2])) : 5;
     std::filesystem::create_directories(argv[1]);
-    const std::string files[] = { makeWave(argv[1], "second.wav", 1), makeWave(argv[1], "ten-minutes.wav", 600) };
-    const char* names[] = { "1 s", "10 min" };
+    constexpr int count = 4, sparse = 3;
+    const std::string files[count] = { makeWave(argv[1], "second.wav", 1), makeWave(argv[1], "ten-minutes.wav", 600),
+        makeAdpcmWave(argv[1], 600), makeSparseFile(argv[1]) };
+    const char* names[count] = { "1 s", "10 min", "10 min IMA ADPCM", "2 GiB sparse (refused)" };
 
     SDL_InitSubSystem(SDL_INIT_AUDIO);
-    std::vector<double> player[2], naive[2];
+    std::vector<double> player[count], naive[count];
     for (int run = 0; run < runs; ++run) {
-        for (int f = 0; f < 2; ++f) {
+        for (int f = 0; f < count; ++f) {
             player[f].push_back(playerToFirstSample(files[f]));
-            naive[f].push_back(naiveToFirstSample(files[f]));
+            // Of the sparse file only the player's refusal is measured.
+            if (f != sparse)
+                naive[f].push_back(naiveToFirstSample(files[f]));
         }
     }
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
 
     std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
     std::printf("open to first sample (median of %d), extra peak memory (a fresh process each):\n", runs);
-    for (int f = 0; f < 2; ++f) {
-        std::printf("  %-6s  player %8.2f ms %8ld KiB    naive %8.2f ms %8ld KiB\n", names[f], median(player[f]),
-            extraKiB(self, "player", files[f]), median(naive[f]), extraKiB(self, "naive", files[f]));
+    for (int f = 0; f < count; ++f) {
+        std::printf(
+            "  %-22s  player %8.2f ms %8ld KiB", names[f], median(player[f]), extraKiB(self, "player", files[f]));
+        if (f != sparse)
+            std::printf("    naive %8.2f ms %8ld KiB", median(naive[f]), extraKiB(self, "naive", files[f]));
+        std::printf("\n");
     }
     std::printf("player 10 min / 1 s: %.2f x; player / naive at 10 min: %.3f x\n",
         median(player[1]) / median(player[0]), median(player[1]) / median(naive[1]));

@@ -1,28 +1,26 @@
 #pragma once
 
+#include "cycle/FileDescriptor.h"
 #include "panels/sound/WaveHeader.h"
+#include "panels/sound/WaveSamples.h"
 
 #include <SDL_audio.h>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
 // The samples of an open wave file in a format SDL converts from, read piece by piece from the
-// file as they are played; only ADPCM, which SDL decodes whole, is decoded into memory at open.
-// A-law, mu-law and 24-bit samples are widened as they are read.
+// file as they are played: uncompressed samples are widened where SDL does not take them as they
+// are, ADPCM is decoded one block at a time. Memory stays the same whatever the file's size.
 class WaveStream {
 public:
     // Reads and checks the header; throws EMCIDeviceError with the reason.
     explicit WaveStream(const std::string& path);
-    ~WaveStream();
-    WaveStream(const WaveStream&) = delete;
-    WaveStream& operator=(const WaveStream&) = delete;
 
     SDL_AudioFormat format() const { return m_format; }
-    int channels() const { return m_channels; }
-    int sampleRate() const { return m_rate; }
+    int channels() const { return m_header.channels; }
+    int sampleRate() const { return m_header.sampleRate; }
     int frameBytes() const { return m_frameBytes; }
     std::uint64_t lengthFrames() const { return m_length; }
     std::uint64_t positionFrames() const { return m_position; }
@@ -37,22 +35,22 @@ public:
     }
     bool failed() const { return m_failed; }
 
-    static std::int16_t fromALaw(std::uint8_t sample);
-    static std::int16_t fromMuLaw(std::uint8_t sample);
-
 private:
-    void decodeWhole(const std::string& path);
-    std::size_t readFromFile(std::uint8_t* into, std::size_t frames);
+    std::size_t readFrames(std::uint8_t* into, std::size_t frames);
+    std::size_t readBlocks(std::uint8_t* into, std::size_t frames);
+    bool decodeBlock(std::uint64_t index);
+    bool readAt(std::uint64_t offset, std::uint8_t* into, std::size_t bytes);
 
-    int m_fd = -1;
+    FileDescriptor m_file;
     WaveHeader m_header;
-    SDL_AudioFormat m_format = AUDIO_S16LSB;
-    int m_channels = 0;
-    int m_rate = 0;
-    int m_frameBytes = 0;
-    std::uint64_t m_length = 0;
+    WaveSamples m_samples;
+    SDL_AudioFormat m_format;
+    int m_frameBytes;
+    std::uint64_t m_length;
     std::uint64_t m_position = 0;
     bool m_failed = false;
-    std::vector<std::uint8_t> m_raw; // the file's bytes of one piece, before widening
-    std::uint8_t* m_decoded = nullptr; // ADPCM decoded by SDL
+    std::vector<std::uint8_t> m_raw; // the file's bytes of one piece or block, before widening or decoding
+    std::vector<std::int16_t> m_block; // the decoded ADPCM block
+    std::uint64_t m_blockIndex = UINT64_MAX;
+    int m_blockFrames = 0;
 };

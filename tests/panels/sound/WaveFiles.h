@@ -84,3 +84,62 @@ inline std::string readFile(const std::string& path)
 }
 
 } // namespace wavefiles
+
+namespace wavefiles {
+
+// Any wave: its container ("RIFF", big-endian "RIFX" or 64-bit "RF64"), format chunk and samples.
+struct WaveSpec {
+    std::string riff = "RIFF";
+    unsigned tag = 1;
+    unsigned channels = 1, rate = 8000, blockAlign = 2, bits = 16;
+    int validBits = -1; // 0 or more: WAVE_FORMAT_EXTENSIBLE with this many valid bits
+    std::string extra {}; // the format chunk's bytes after its size field, for ADPCM
+    std::string data {};
+
+    std::string bytes() const
+    {
+        bool big = riff == "RIFX";
+        auto number = [big](std::string& out, std::uint64_t value, int size) {
+            for (int i = 0; i < size; ++i)
+                out += static_cast<char>(value >> 8 * (big ? size - 1 - i : i) & 0xFF);
+        };
+        std::string fmt;
+        number(fmt, validBits >= 0 ? 0xFFFE : tag, 2);
+        number(fmt, channels, 2);
+        number(fmt, rate, 4);
+        number(fmt, rate * blockAlign, 4);
+        number(fmt, blockAlign, 2);
+        number(fmt, bits, 2);
+        if (validBits >= 0) {
+            number(fmt, 22, 2);
+            number(fmt, static_cast<unsigned>(validBits), 2);
+            number(fmt, 0, 4); // channel mask
+            number(fmt, tag, 4);
+            fmt += std::string("\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 12);
+        } else if (!extra.empty()) {
+            number(fmt, extra.size(), 2);
+            fmt += extra;
+        }
+        std::string body = "WAVE";
+        if (riff == "RF64") {
+            body += "ds64";
+            number(body, 28, 4);
+            number(body, 0xFFFFFFFF, 8);
+            number(body, data.size(), 8);
+            number(body, 0, 8);
+            number(body, 0, 4);
+        }
+        body += "fmt ";
+        number(body, fmt.size(), 4);
+        body += fmt + "data";
+        number(body, riff == "RF64" ? 0xFFFFFFFF : data.size(), 4);
+        body += data;
+        if (data.size() % 2)
+            body += '\0';
+        std::string out = riff;
+        number(out, riff == "RF64" ? 0xFFFFFFFF : body.size(), 4);
+        return out + body;
+    }
+};
+
+} // namespace wavefiles
