@@ -178,24 +178,30 @@ SoundDevice::Mode SdlSoundDevice::mode()
     return m_running ? Mode::Playing : m_pausedByUser ? Mode::Paused : Mode::Stopped;
 }
 
-// The frames taken from the file less those still waiting in the stream. Only a sound played
-// out stands at its length, so a play after it starts again from the beginning.
+// The frames taken from the file less those still waiting in the stream, in milliseconds as the
+// platform's player counts. Only a sound played out stands at its length, so a play after it starts
+// again from the beginning.
 std::uint64_t SdlSoundDevice::position()
 {
     DeviceLock lock(m_device);
-    std::uint64_t length = m_wave->lengthFrames();
+    std::uint64_t length = milliseconds(m_wave->lengthFrames());
     if (m_finished)
         return length;
     int frameBytes = static_cast<int>(SDL_AUDIO_BITSIZE(m_spec.format) / 8) * m_spec.channels;
     std::uint64_t waiting = static_cast<std::uint64_t>(SDL_AudioStreamAvailable(m_stream) / frameBytes)
         * static_cast<std::uint64_t>(m_wave->sampleRate()) / static_cast<std::uint64_t>(m_spec.freq);
     std::uint64_t taken = m_wave->positionFrames();
-    std::uint64_t played = taken > waiting ? taken - waiting : 0;
+    std::uint64_t played = milliseconds(taken > waiting ? taken - waiting : 0);
     return length == 0 ? 0 : std::min(played, length - 1);
 }
 
 std::uint64_t SdlSoundDevice::length()
 {
     DeviceLock lock(m_device);
-    return m_wave->lengthFrames();
+    return milliseconds(m_wave->lengthFrames());
+}
+
+std::uint64_t SdlSoundDevice::milliseconds(std::uint64_t frames) const
+{
+    return frames * 1000 / static_cast<std::uint64_t>(m_wave->sampleRate());
 }

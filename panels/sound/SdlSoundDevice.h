@@ -10,7 +10,7 @@ class WaveStream;
 
 // One wave on an SDL audio device of its own. SDL's audio thread pulls the sound piece by piece:
 // a piece of the file goes into the SDL_AudioStream whenever the stream runs dry, so no more than
-// a piece or two of the sound is ever held in memory. Position and length count sample frames.
+// a piece or two of the sound is ever held in memory.
 class SdlSoundDevice : public SoundDevice {
 public:
     // Throws EMCIDeviceError with SDL's text when no device can be opened for the wave.
@@ -34,6 +34,7 @@ private:
     bool refill();
     void giveUp();
     void setPaused(bool paused);
+    std::uint64_t milliseconds(std::uint64_t frames) const;
 
     std::unique_ptr<WaveStream> m_wave;
     SoundBackEnd::EndNotice m_ended;

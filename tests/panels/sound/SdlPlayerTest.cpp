@@ -286,6 +286,7 @@ TEST_F(SdlPlayer, PauseResumesWhereItStoppedAndPlayAfterTheEndStartsAgain)
     const std::string samples = ramp16(4000); // half a second
     TMediaPlayer player;
     open(player, file("a.wav", wave(1, 1, 8000, 16, samples)));
+    EXPECT_EQ(player.length(), 500u) << "in milliseconds";
     player.play();
     while (player.position() == 0)
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
