@@ -228,8 +228,7 @@ int main(int argc, char** argv)
     std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
     std::printf("open to first sample (median of %d), extra peak memory (a fresh process each):\n", runs);
     for (int f = 0; f < count; ++f) {
-        std::printf(
-            "  %-22s  player %8.2f ms (open %5.2f ms) %8ld KiB", names[f], median(player[f]), median(opened[f]),
+        std::printf("  %-22s  player %8.2f ms (open %5.2f ms) %8ld KiB", names[f], median(player[f]), median(opened[f]),
             extraKiB(self, "player", files[f]));
         if (f != sparse)
             std::printf("    naive %8.2f ms %8ld KiB", median(naive[f]), extraKiB(self, "naive", files[f]));
