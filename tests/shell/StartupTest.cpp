@@ -99,7 +99,7 @@ TEST_F(Startup, EveryPanelComesUpWithItsFilesAndAnUnreadableFileIsReported)
     write("dozarn.cfg", "tr\r\n2\r\n");
     // Five lines fail the sound panel's count test: enabled, in order, next 1 for both lists.
     write("tonvik.cfg", "f\r\n3\r\nf\r\n2\r\nx\r\n");
-    // A socket exists as a file but cannot be opened, even by the superuser.
+    // A socket exists as a file but is none to read, even for the superuser.
     int socketFile = ::socket(AF_UNIX, SOCK_STREAM, 0);
     sockaddr_un address {};
     address.sun_family = AF_UNIX;
