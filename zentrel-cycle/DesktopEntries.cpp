@@ -3,6 +3,7 @@
 #include "cycle/AtomicFile.h"
 #include "cycle/Exception.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -16,10 +17,25 @@ std::string environment(const char* name)
     return value ? value : "";
 }
 
+// A desktop entry is read line by line and no escape gives back a line break, so a value holding one
+// would end early and its rest become lines of its own (a second Exec=). Control characters are
+// refused with it: none belongs in a path, and the readers take CR and NUL in their own ways.
+void refuseControlCharacters(const std::string& value)
+{
+    auto isControl = [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == '\x7f'; };
+    if (std::none_of(value.begin(), value.end(), isControl))
+        return;
+    std::string shown = value;
+    std::replace_if(shown.begin(), shown.end(), isControl, '?');
+    throw Exception(formatMessage(
+        "The path %s holds a line break or another control character, which a desktop entry cannot hold", shown));
+}
+
 // An Exec argument: quoted when it holds a character the desktop would read as syntax, with the
 // quoting's own escapes; then every backslash doubled, as any string value of a desktop entry.
 std::string execArgument(const std::string& argument)
 {
+    refuseControlCharacters(argument);
     std::string quoted = argument;
     if (argument.empty() || argument.find_first_of(" \t\n\"'\\><~|&;$*?#()`=") != std::string::npos) {
         quoted = "\"";
@@ -131,9 +147,12 @@ std::string DesktopEntries::menuEntry() const
 
 std::vector<std::string> DesktopEntries::install(const std::string& iconBytes) const
 {
+    // Both entries are made before anything is written: a path they refuse leaves no file behind.
+    const std::string menu = menuEntry();
+    const std::string autostart = autostartEntry();
     writeWithFolder(iconPath(), iconBytes);
-    writeWithFolder(menuPath(), menuEntry());
-    writeWithFolder(autostartPath(), autostartEntry());
+    writeWithFolder(menuPath(), menu);
+    writeWithFolder(autostartPath(), autostart);
     return { autostartPath(), menuPath(), iconPath() };
 }
 

@@ -29,7 +29,8 @@ public:
     std::string menuEntry() const;
 
     // Writes the three files, making their folders; returns the paths written. Throws
-    // "Cannot create file %s".
+    // "Cannot create file %s", and, before writing anything, for a path that holds a line break or
+    // another control character.
     std::vector<std::string> install(const std::string& iconBytes) const;
     // Removes the login entry; false when there was none. The menu entry stays.
     bool removeAutostart() const;

@@ -1,5 +1,6 @@
 #include "zentrel-cycle/DesktopEntries.h"
 
+#include "cycle/Exception.h"
 #include "cycle/TemporaryFolder.h"
 
 #include <cstdlib>
@@ -48,6 +49,17 @@ TEST_F(DesktopEntriesTest, InstallsValidEntriesThatRunTheProgramsBesideEachOther
     EXPECT_EQ(folder.read("data/icons/hicolor/32x32/apps/zentrel.png"), "\x89PNG icon bytes");
     for (const std::string& path : { written[0], written[1] })
         EXPECT_EQ(validate(folder, path), "") << path;
+}
+
+TEST_F(DesktopEntriesTest, APathWithALineBreakOrControlCharacterWritesNoEntry)
+{
+    const std::string injected = "x\nExec=touch CANARY\nX=/";
+    for (const auto& [program, arguments] : std::vector<std::pair<std::string, std::vector<std::string>>> {
+             { "/opt/" + injected, {} }, { "/opt/", { "--program-dir", injected } }, { "/opt/cr\r/", {} },
+             { std::string("/opt/nul\0/", 10), {} }, { "/opt/esc\x1b/", {} } }) {
+        EXPECT_THROW(DesktopEntries(places(), program, arguments).install("icon"), Exception) << program;
+        EXPECT_EQ(folder.entryCount(), 0u) << "nothing written for " << program;
+    }
 }
 
 TEST_F(DesktopEntriesTest, RemovingTakesOnlyTheLoginEntry)
