@@ -46,6 +46,10 @@ class Registry {
 public:
     virtual ~Registry() = default;
 
+    // The folder, ending in "/", that a relative path kept in the registry (the SystemRoot of a
+    // stand-in machine) is taken from; empty where paths are kept whole.
+    virtual std::string relativePathBase() const { return {}; }
+
     // Opens an existing key; never creates one. Null when the key does not exist.
     virtual std::unique_ptr<RegistryKey> openKey(RegistryRoot root, std::string_view path) = 0;
 

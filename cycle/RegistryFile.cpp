@@ -4,6 +4,7 @@
 #include "cycle/Exception.h"
 #include "cycle/FileBytes.h"
 #include "cycle/FileDescriptor.h"
+#include "cycle/RegularFile.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -18,13 +19,19 @@ constexpr int writeAttempts = 20;
 
 // An advisory lock on the store for as long as it lives. Every write replaces the file, so a lock
 // taken on a file that has meanwhile been replaced is let go and taken again on the new one; a
-// file system without locks leaves the store unlocked.
+// file system without locks leaves the store unlocked, and so does a store that is no regular
+// file (it is refused when read).
 class StoreLock {
 public:
     explicit StoreLock(const std::string& path)
     {
         for (;;) {
-            FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+            FileDescriptor file;
+            try {
+                file = openRegularFile(path);
+            } catch (const Exception&) {
+                return;
+            }
             if (!file.isOpen())
                 return;
             int locked = 0;
@@ -71,6 +78,15 @@ private:
 RegistryFile::RegistryFile(std::string path)
     : m_path(std::move(path))
 {
+}
+
+std::string RegistryFile::relativePathBase() const
+{
+    std::string folder = m_path.substr(0, m_path.rfind('/') + 1);
+    if (folder.empty())
+        return "../";
+    std::size_t slash = folder.find_last_of('/', folder.size() - 2);
+    return slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
 }
 
 std::unique_ptr<RegistryKey> RegistryFile::openKey(RegistryRoot root, std::string_view path)

@@ -18,6 +18,10 @@ class RegistryFile : public Registry {
 public:
     explicit RegistryFile(std::string path);
 
+    // A relative path in the store is taken from the folder that holds the store's folder: the
+    // program folder, for a stand-in machine's "machine/registry.reg".
+    std::string relativePathBase() const override;
+
     std::unique_ptr<RegistryKey> openKey(RegistryRoot root, std::string_view path) override;
     std::size_t setStrings(RegistryRoot root, const std::vector<RegistryString>& values) override;
 

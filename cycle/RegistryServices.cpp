@@ -14,6 +14,9 @@ std::string windowsDirectory(Registry& registry)
         return {};
     case RegistryValue::Kind::String:
     case RegistryValue::Kind::ExpandableString:
+        // Never taken from the current folder, which is wherever the program was started.
+        if (!value.text.empty() && !value.text.starts_with('/'))
+            return registry.relativePathBase() + value.text;
         return value.text;
     case RegistryValue::Kind::OtherType:
         throw Exception(formatMessage("Invalid data type for '%s'", valueName));

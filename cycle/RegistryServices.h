@@ -7,7 +7,8 @@
 #include <vector>
 
 // The folder of win.ini and system.ini: the string "SystemRoot" under
-// HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Windows\CurrentVersion, without a trailing separator added.
+// HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Windows\CurrentVersion, without a trailing separator added;
+// a relative path is taken from the registry's relativePathBase.
 // Empty when the key or the value is missing or the value is empty. Throws
 // "Invalid data type for 'SystemRoot'" for a value that is no string and
 // "Failed to get data for 'SystemRoot'" for one that can't be read.

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
+#include <filesystem>
 #include <signal.h>
 #include <unistd.h>
 
@@ -28,8 +29,12 @@ void removeStaleTemporaries(const std::string& folder)
     }
     while (const dirent* entry = ::readdir(entries)) {
         pid_t pid = writerOfTemporary(entry->d_name);
-        if (pid > 0 && pid != ::getpid() && !stillRuns(pid))
-            ::unlinkat(fd, entry->d_name, 0);
+        if (pid > 0 && pid != ::getpid() && !stillRuns(pid) && ::unlinkat(fd, entry->d_name, 0) != 0
+            && (errno == EISDIR || errno == EPERM)) {
+            // A folder: the half-made machine of a killed first start.
+            std::error_code ignored;
+            std::filesystem::remove_all(std::filesystem::path(folder.empty() ? "." : folder) / entry->d_name, ignored);
+        }
     }
     ::closedir(entries);
 }

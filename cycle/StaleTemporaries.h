@@ -15,6 +15,6 @@ unsigned nextTemporaryNumber();
 // The writing process of a temporary file's name, or 0 for a name of any other form.
 pid_t writerOfTemporary(const std::string& name);
 
-// Removes from `folder` the temporary files of processes that no longer run. Files of running
+// Removes from `folder` the temporary files (and folders) of processes that no longer run. Files of running
 // processes, this one included, and every other file are left alone; failures are ignored.
 void removeStaleTemporaries(const std::string& folder);

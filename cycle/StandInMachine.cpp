@@ -2,25 +2,33 @@
 
 #include "cycle/AtomicFile.h"
 #include "cycle/Exception.h"
+#include "cycle/RegistryServices.h"
 #include "cycle/StaleTemporaries.h"
 #include "cycle/StandInFiles.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <stdlib.h>
 #include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
 // Removes a half-made machine unless it has been moved into place.
 class Scaffold {
 public:
+    // Named as a temporary file of this process, so that the sweep at start removes one that a
+    // killed first start left behind.
     explicit Scaffold(const std::string& programDirectory)
     {
-        std::string pattern = programDirectory + ".machine-XXXXXX";
-        if (::mkdtemp(pattern.data()) != nullptr)
-            m_path = pattern + "/";
+        for (int attempt = 0; attempt < 100 && m_path.empty(); ++attempt) {
+            std::string path = programDirectory + temporaryFileName("machine", ::getpid(), nextTemporaryNumber());
+            if (::mkdir(path.c_str(), 0700) == 0)
+                m_path = path + "/";
+            else if (errno != EEXIST)
+                return;
+        }
     }
     ~Scaffold()
     {
@@ -74,11 +82,12 @@ void StandInMachine::ensureExists() const
     try {
         writeFileAtomically(scaffold.path() + "c/WINDOWS/win.ini", StandInFiles::winIni());
         writeFileAtomically(scaffold.path() + "c/WINDOWS/system.ini", StandInFiles::systemIni());
-        writeFileAtomically(scaffold.path() + "registry.reg", StandInFiles::registry(windowsDirectory()));
+        // Relative to the program folder, so that a copied or moved folder keeps its own machine.
+        writeFileAtomically(scaffold.path() + "registry.reg", StandInFiles::registry(relativeWindowsDirectory));
     } catch (const Exception&) {
         throw Exception(failure);
     }
-    // mkdtemp made the folder private; the machine is as open as any folder the user makes.
+    // The scaffold was made private; the machine is as open as any folder the user makes.
     mode_t mask = ::umask(0);
     ::umask(mask);
     ::chmod(scaffold.path().c_str(), 0777 & ~mask);
@@ -89,8 +98,36 @@ void StandInMachine::ensureExists() const
 
 void StandInMachine::removeStaleTemporaries() const
 {
-    for (const std::string& place : { m_programDirectory, folder(), windowsDirectory() })
+    std::vector<std::string> places { m_programDirectory, folder(), windowsDirectory(), folder() + "c" };
+    // The Windows directory the registry names may be elsewhere (a mounted disk), and so its drive root.
+    try {
+        RegistryFile registry(registryPath());
+        std::string windows = ::windowsDirectory(registry);
+        if (!windows.empty()) {
+            places.push_back(windows);
+            places.push_back(std::filesystem::path(windows).parent_path().string());
+        }
+    } catch (const std::exception&) {
+        // A store that can't be read is reported where it is used.
+    }
+    for (const std::string& place : places)
         ::removeStaleTemporaries(place);
+    removeOldScaffolds();
+}
+
+// Earlier first starts made their machine in ".machine-" and six random characters, without the
+// maker's process in the name; once the machine stands, such a folder is what a killed start left.
+void StandInMachine::removeOldScaffolds() const
+{
+    if (!isThere(folder()))
+        return;
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(m_programDirectory, ignored)) {
+        std::string name = entry.path().filename().string();
+        if (name.size() == 15 && name.starts_with(".machine-") && entry.is_directory(ignored)
+            && !entry.is_symlink(ignored))
+            std::filesystem::remove_all(entry.path(), ignored);
+    }
 }
 
 std::unique_ptr<RegistryFile> StandInMachine::openRegistry() const

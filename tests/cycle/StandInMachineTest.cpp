@@ -110,10 +110,16 @@ TEST(StandInMachine, StartUpRemovesWhatKilledWritesLeftInItsFolders)
     if (ended == 0)
         ::_exit(0);
     ::waitpid(ended, nullptr, 0);
-    const std::string left[] = { "murello.cfg", "machine/registry.reg", "machine/c/WINDOWS/win.ini" };
+    const std::string left[]
+        = { "murello.cfg", "machine/registry.reg", "machine/c/WINDOWS/win.ini", "machine/c/logo.sys" };
     for (const std::string& path : left) {
         auto slash = path.rfind('/') + 1;
         program.write(path.substr(0, slash) + temporaryFileName(path.substr(slash), ended, 0), "half");
+    }
+    // Half-made machines of killed first starts, of this version and of earlier ones.
+    for (const std::string& scaffold : { temporaryFileName("machine", ended, 1), std::string(".machine-Ab12Cd") }) {
+        std::filesystem::create_directories(program.file(scaffold + "/c/WINDOWS"));
+        program.write(scaffold + "/registry.reg", "half");
     }
 
     machine.removeStaleTemporaries();
@@ -124,4 +130,21 @@ TEST(StandInMachine, StartUpRemovesWhatKilledWritesLeftInItsFolders)
     EXPECT_EQ(entriesIn(""), 1) << "the machine alone";
     EXPECT_EQ(entriesIn("machine"), 2) << "the registry store and c/";
     EXPECT_EQ(entriesIn("machine/c/WINDOWS"), 2) << "win.ini and system.ini";
+    EXPECT_EQ(entriesIn("machine/c"), 1) << "the Windows directory";
+}
+
+TEST(StandInMachine, AMovedProgramFolderKeepsItsOwnMachine)
+{
+    TemporaryFolder top;
+    std::filesystem::create_directory(top.file("first"));
+    StandInMachine(top.file("first/")).ensureExists();
+    std::filesystem::rename(top.file("first"), top.file("moved"));
+    RegistryFile registry(StandInMachine(top.file("moved/")).registryPath());
+    EXPECT_EQ(windowsDirectory(registry), top.file("moved/machine/c/WINDOWS"));
+
+    // An absolute SystemRoot is taken as it stands.
+    top.write("moved/machine/registry.reg",
+        "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion]\r\n"
+        "\"SystemRoot\"=\"/mnt/win98/WINDOWS\"\r\n");
+    EXPECT_EQ(windowsDirectory(registry), "/mnt/win98/WINDOWS");
 }
