@@ -3,6 +3,7 @@
 #include "cycle/Advance.h"
 #include "cycle/ClockRandomSource.h"
 #include "cycle/EListError.h"
+#include "cycle/ENotEnoughMemory.h"
 #include "cycle/Exception.h"
 #include "cycle/IntegerText.h"
 #include "cycle/LineFiles.h"
@@ -86,6 +87,10 @@ void CycleModule::readIfPresent(
     bool textAfterNul = false;
     try {
         read(textAfterNul);
+    } catch (const ENotEnoughMemory& error) {
+        failures.emplace_back(error.what());
+        m_refusals.emplace_back(error.what());
+        return;
     } catch (const Exception& error) {
         failures.emplace_back(error.what());
         m_refusals.push_back(formatMessage("Cannot open file %s", path));
@@ -329,10 +334,12 @@ StoredCycle CycleModule::cycleStored(std::size_t which, bool write)
     if (m_settingsDefaulted)
         throw Exception(formatMessage("The settings file %s is damaged", settingsPath()));
     StoredCycle cycle;
-    const std::string& code = m_settings.switchCode(which);
+    // The switches as the panel shows them for this code, so that what the panel shows ticked cycles.
+    CycleControls stored;
+    stored.takeSwitchCode(m_settings.switchCode(which), m_parameters.enabledAtCreation);
     cycle.count = m_lists.at(which)->size();
-    cycle.random = code == "tr";
-    if (!code.starts_with("t"))
+    cycle.random = stored.random;
+    if (!stored.enabled)
         return cycle;
     cycle.outcome = StoredCycle::Outcome::EmptyList;
     if (cycle.count == 0)

@@ -66,9 +66,9 @@ public:
     // skipped) or when that Save failed before it.
     const std::optional<AppliedEntry>& lastApplied(std::size_t which = 0) const { return m_lastApplied.at(which); }
 
-    // The cycling done at each system start, without a panel: when the stored switch code begins
-    // with "t" and the list is not empty, applies the entry at the stored position ("0" as 1),
-    // advances by the stored switch and writes the settings file, and nothing else. A dry run
+    // The cycling done at each system start, without a panel: when the stored switch code ticks
+    // the enable switch as the panel reads it and the list is not empty, applies the entry at the stored position ("0"
+    // as 1), advances by the stored switch and writes the settings file, and nothing else. A dry run
     // (`write` false) runs no apply step and writes nothing. A settings file that is there but was
     // unreadable or had the wrong number of lines is refused, so the defaults never replace it.
     StoredCycle cycleStored(std::size_t which = 0, bool write = true);

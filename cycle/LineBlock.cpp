@@ -1,6 +1,7 @@
 #include "cycle/LineBlock.h"
 
 #include "cycle/AtomicFileWriter.h"
+#include "cycle/ENotEnoughMemory.h"
 #include "cycle/Exception.h"
 #include "cycle/RegularFile.h"
 
@@ -362,7 +363,7 @@ void readLineFile(const std::string& path, LineBlock& lines, bool* textAfterNul)
     } catch (const std::length_error&) {
         throw Exception(formatMessage("Cannot open file %s", path));
     } catch (const std::bad_alloc&) {
-        throw Exception(formatMessage("Cannot open file %s", path));
+        throw ENotEnoughMemory::toRead(path);
     }
 }
 

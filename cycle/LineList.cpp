@@ -2,6 +2,7 @@
 
 #include "cycle/AsciiCase.h"
 #include "cycle/AtomicFileWriter.h"
+#include "cycle/ENotEnoughMemory.h"
 #include "cycle/Exception.h"
 #include "cycle/LineSplitter.h"
 #include "cycle/RegularFile.h"
@@ -34,21 +35,25 @@ void readLineList(const std::string& path, LineList& lines)
     FileDescriptor file = openRegularFile(path, status);
     if (!file.isOpen())
         throw Exception(formatMessage("Cannot open file %s", path));
-    constexpr std::size_t pieceSize = 256 * 1024;
-    auto piece = std::make_unique_for_overwrite<char[]>(pieceSize);
-    LineSplitter splitter;
-    splitter.expect(static_cast<std::size_t>(status.st_size));
-    while (!splitter.ended()) {
-        ssize_t got = ::read(file.get(), piece.get(), pieceSize);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            throw Exception(formatMessage("Cannot open file %s", path));
-        if (got == 0)
-            break;
-        splitter.feed({ piece.get(), static_cast<std::size_t>(got) });
+    try {
+        constexpr std::size_t pieceSize = 256 * 1024;
+        auto piece = std::make_unique_for_overwrite<char[]>(pieceSize);
+        LineSplitter splitter;
+        splitter.expect(static_cast<std::size_t>(status.st_size));
+        while (!splitter.ended()) {
+            ssize_t got = ::read(file.get(), piece.get(), pieceSize);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0)
+                throw Exception(formatMessage("Cannot open file %s", path));
+            if (got == 0)
+                break;
+            splitter.feed({ piece.get(), static_cast<std::size_t>(got) });
+        }
+        lines = splitter.finish();
+    } catch (const std::bad_alloc&) {
+        throw ENotEnoughMemory::toRead(path);
     }
-    lines = splitter.finish();
 }
 
 void writeLineList(const std::string& path, const LineList& lines)

@@ -7,7 +7,7 @@
 // What cycling one list from its stored settings did, or, in a dry run, would do.
 struct StoredCycle {
     enum class Outcome {
-        Disabled, // the stored switch code does not begin with "t"
+        Disabled, // the stored switch code leaves the panel's enable switch unticked
         EmptyList,
         Skipped, // the apply step's `prepare` declined (a missing registry key, for instance)
         Applied,

@@ -5,10 +5,6 @@
 #include "cycle/PosixSystem.h"
 #include "cycle/RegistryFile.h"
 #include "cycle/StandInMachine.h"
-#include "zentrel-cycle/CycleOptions.h"
-#include "zentrel-cycle/CycleRun.h"
-#include "zentrel-cycle/DesktopEntries.h"
-#include "zentrel-cycle/RunLock.h"
 #include "desktop/DesktopBackground.h"
 #include "desktop/DesktopChoice.h"
 #include "desktop/MediaWavePlayer.h"
@@ -16,6 +12,11 @@
 #include "desktop/ProcessRunner.h"
 #include "resources/SkinResources.h"
 #include "shell/skin/TWindowGeometry.h"
+#include "zentrel-cycle/CycleOptions.h"
+#include "zentrel-cycle/CycleRun.h"
+#include "zentrel-cycle/DesktopEntries.h"
+#include "zentrel-cycle/RunBound.h"
+#include "zentrel-cycle/RunLock.h"
 
 #include <QFile>
 #include <filesystem>
@@ -34,30 +35,44 @@ CycleServices servicesFor(const std::string& programDirectory)
     return services;
 }
 
+// Applies the lists under the run lock. A folder that can't be locked fails every list.
+bool cycleLocked(const std::vector<CycleEntry>& entries, const CycleServices& services, const CycleOptions& options,
+    std::ostream& errors, CycleRun& run)
+{
+    RunBound bound(options.timeLimitSeconds);
+    if (options.dryRun)
+        return run.run(entries, true);
+    std::optional<RunLock> lock;
+    try {
+        lock.emplace(services.programDirectory);
+    } catch (const std::exception& error) {
+        run.failAll(entries, error.what());
+        return false;
+    }
+    bool allWell = true;
+    StandInMachine machine(services.programDirectory);
+    // A login before the program's first start makes the machine as that start would; if it
+    // can't, each module still says so on its own line.
+    try {
+        machine.ensureExists();
+    } catch (const std::exception& error) {
+        errors << error.what() << "." << std::endl;
+        allWell = false;
+    }
+    machine.removeStaleTemporaries();
+    return run.run(entries, false) && allWell;
+}
+
 bool cycle(const CycleOptions& options, const std::string& programDirectory, std::ostream& out, std::ostream& errors)
 {
     std::vector<CycleEntry> entries = chosen(cycleEntries(), options.only);
     CycleServices services = servicesFor(programDirectory);
-    bool allWell = true;
-    {
-        std::optional<RunLock> lock;
-        try {
-            if (!options.dryRun) {
-                lock.emplace(programDirectory + "zentrel-cycle.lock");
-                // A login before the program's first start makes the machine as that start would;
-                // if it can't, each module still says so on its own line.
-                try {
-                    StandInMachine(programDirectory).ensureExists();
-                } catch (const std::exception& error) {
-                    errors << error.what() << "." << std::endl;
-                    allWell = false;
-                }
-            }
-            allWell = CycleRun(services, out, errors).run(entries, options.dryRun) && allWell;
-        } catch (const std::exception& error) {
-            errors << error.what() << "." << std::endl;
-            allWell = false;
-        }
+    CycleRun run(services, out, errors);
+    bool allWell = false;
+    try {
+        allWell = cycleLocked(entries, services, options, errors, run);
+    } catch (const std::exception& error) {
+        errors << error.what() << "." << std::endl;
     }
     if (!options.present)
         return allWell;

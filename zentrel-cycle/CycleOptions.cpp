@@ -5,6 +5,7 @@
 
 const char* const cycleUsage
     = "Usage: zentrel-cycle [--dry-run] [--only MODULE[,MODULE]] [--program-dir DIR] [--present]\n"
+      "                     [--time-limit SECONDS]\n"
       "       zentrel-cycle --install-autostart | --remove-autostart | --help | --version\n"
       "Applies the next entry of each enabled Zentrel list to the stand-in Windows machine and\n"
       "moves the list on, as Windows did at every start: wallpaper, start-up and shutdown\n"
@@ -14,6 +15,7 @@ const char* const cycleUsage
       "  --only MODULES       only these, comma-separated: wallpaper, sound, saver, logo, theme\n"
       "  --program-dir DIR    the folder of the lists (default: the folder of this program)\n"
       "  --present            then show the wallpaper on this desktop and play the start-up sound\n"
+      "  --time-limit SECONDS give up when the lists take longer (default 60)\n"
       "  --install-autostart  run \"zentrel-cycle --present\" at every login, and put Zentrel into\n"
       "                       the desktop's menu\n"
       "  --remove-autostart   stop running at login\n";
@@ -76,6 +78,11 @@ CycleOptions CycleOptions::parse(const std::vector<std::string>& arguments, cons
             if (folder->empty())
                 throw UsageError { "--program-dir needs a folder" };
             options.programDirectory = folder->ends_with('/') ? *folder : *folder + "/";
+        } else if (auto seconds = valueOf("--time-limit", arguments, index)) {
+            if (seconds->empty() || seconds->size() > 6 || seconds->find_first_not_of("0123456789") != std::string::npos
+                || std::stoul(*seconds) == 0)
+                throw UsageError { "--time-limit needs a number of seconds from 1 to 999999" };
+            options.timeLimitSeconds = static_cast<unsigned>(std::stoul(*seconds));
         } else
             throw UsageError { "unknown option '" + argument + "'" };
     }

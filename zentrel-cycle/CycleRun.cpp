@@ -53,6 +53,10 @@ bool CycleRun::cycle(const CycleEntry& entry, bool dryRun)
             entry.parameters(m_services), m_services.programDirectory, m_services.files, m_services.random);
         // A file that could not be read is refused by the cycling itself, with the same message.
         module->load();
+    } catch (const std::bad_alloc&) {
+        for (const std::string& lineName : entry.lineNames)
+            fail(lineName, { "Out of memory" });
+        return false;
     } catch (const std::exception& error) {
         for (const std::string& lineName : entry.lineNames)
             fail(lineName, { error.what() });
@@ -81,6 +85,14 @@ bool CycleRun::cycle(const CycleEntry& entry, bool dryRun)
         }
     }
     return allWell;
+}
+
+void CycleRun::failAll(const std::vector<CycleEntry>& entries, const std::string& message)
+{
+    for (const CycleEntry& entry : entries) {
+        for (const std::string& lineName : entry.lineNames)
+            fail(lineName, { message });
+    }
 }
 
 void CycleRun::fail(const std::string& lineName, const std::vector<std::string>& messages)

@@ -15,6 +15,9 @@ public:
     // Returns true when no module failed. A dry run applies and writes nothing.
     bool run(const std::vector<CycleEntry>& entries, bool dryRun);
 
+    // Reports every list of `entries` as failed with the one message.
+    void failAll(const std::vector<CycleEntry>& entries, const std::string& message);
+
 private:
     bool cycle(const CycleEntry& entry, bool dryRun);
     void fail(const std::string& lineName, const std::vector<std::string>& messages);

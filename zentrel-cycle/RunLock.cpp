@@ -7,25 +7,27 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-RunLock::RunLock(const std::string& path, Wait wait)
+RunLock::RunLock(const std::string& folder, Wait wait)
 {
-    m_descriptor = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    if (m_descriptor < 0)
-        throw Exception(formatMessage("Cannot create file %s", path));
+    // Read-only, so a folder the user may not write to can be locked all the same.
+    const int descriptor = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0)
+        throw Exception(formatMessage("Cannot lock the folder %s", folder));
     int operation = wait == Wait::UntilFree ? LOCK_EX : LOCK_EX | LOCK_NB;
     int result;
     do
-        result = ::flock(m_descriptor, operation);
+        result = ::flock(descriptor, operation);
     while (result != 0 && errno == EINTR);
     m_held = result == 0;
     if (!m_held && errno != EWOULDBLOCK) {
-        ::close(m_descriptor);
-        throw Exception(formatMessage("Cannot create file %s", path));
+        ::close(descriptor);
+        throw Exception(formatMessage("Cannot lock the folder %s", folder));
     }
+    m_handle = descriptor;
 }
 
 RunLock::~RunLock()
 {
     // Closing the descriptor releases the lock.
-    ::close(m_descriptor);
+    ::close(static_cast<int>(m_handle));
 }

@@ -1,7 +1,7 @@
 #include "convert/gif/TBigByteArray.h"
 
 #include "convert/gif/EIndexOutOfBounds.h"
-#include "convert/gif/ENotEnoughMemory.h"
+#include "cycle/ENotEnoughMemory.h"
 
 TBigByteArray::TBigByteArray(std::size_t count)
     : count_(count)

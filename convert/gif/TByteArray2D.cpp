@@ -1,7 +1,7 @@
 #include "convert/gif/TByteArray2D.h"
 
 #include "convert/gif/EIndexOutOfBounds.h"
-#include "convert/gif/ENotEnoughMemory.h"
+#include "cycle/ENotEnoughMemory.h"
 #include "cycle/Exception.h"
 
 #include <cstring>

@@ -1,8 +1,8 @@
 #include "convert/gif/TGifFile.h"
 
 #include "convert/gif/EGifException.h"
-#include "convert/gif/ENotEnoughMemory.h"
 #include "convert/gif/TGifReader.h"
+#include "cycle/ENotEnoughMemory.h"
 #include "cycle/Exception.h"
 
 #include <cerrno>

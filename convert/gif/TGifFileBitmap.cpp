@@ -1,6 +1,6 @@
 // Kept apart from TGifFile.cpp so that decoding builds and runs without Qt.
-#include "convert/gif/ENotEnoughMemory.h"
 #include "convert/gif/TGifFile.h"
+#include "cycle/ENotEnoughMemory.h"
 
 #include <QImage>
 #include <cstring>

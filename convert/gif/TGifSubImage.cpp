@@ -1,10 +1,10 @@
 #include "convert/gif/TGifSubImage.h"
 
 #include "convert/gif/EGifException.h"
-#include "convert/gif/ENotEnoughMemory.h"
 #include "convert/gif/TGifLzwDecoder.h"
 #include "convert/gif/TGifReader.h"
 #include "convert/gif/TGifRowWriter.h"
+#include "cycle/ENotEnoughMemory.h"
 
 #include <algorithm>
 #include <memory>

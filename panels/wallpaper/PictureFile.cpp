@@ -1,9 +1,9 @@
 #include "panels/wallpaper/PictureFile.h"
 
 #include "cycle/Exception.h"
+#include "cycle/RegularFile.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 
 namespace {
@@ -20,8 +20,9 @@ QImage loadPictureFile(const std::string& path)
     if (!isBitmapExtension(extension))
         throw Exception(formatMessage("Unknown picture file extension (.%s)", extension));
 
-    QFile file(QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size())));
-    if (QFileInfo(file).isDir() || !file.open(QIODevice::ReadOnly))
+    FileDescriptor descriptor = openRegularFile(path);
+    QFile file;
+    if (!descriptor.isOpen() || !file.open(descriptor.get(), QIODevice::ReadOnly))
         throw Exception(formatMessage("Cannot open file %s", path));
 
     if (QImageReader::allocationLimit() < decodedSizeLimitMegabytes)

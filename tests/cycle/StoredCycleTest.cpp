@@ -141,3 +141,18 @@ TEST_F(StoredCycleTest, BadPositionsAndDamagedFilesFailWithoutWriting)
     EXPECT_EQ(module->cycleStored().entry.path, "A") << "a missing settings file means the defaults";
     EXPECT_EQ(stored(), (LineList { "t", "1" }));
 }
+
+TEST_F(StoredCycleTest, CyclesWhateverSwitchCodeThePanelShowsTicked)
+{
+    for (const char* code : { "t", "tr", "f", "T", "tR", "x" }) {
+        files->files[listFile] = { "/a", "/b" };
+        files->files[settingsFile] = { code, "1" };
+        ModuleParameters parameters = singleListModule("x.dat", "x.cfg");
+        parameters.enabledAtCreation = true; // as the wallpaper panel's switch is
+        CycleModule module(parameters, dir, files, random);
+        module.load();
+        StoredCycle cycle = module.cycleStored(0, false);
+        EXPECT_EQ(cycle.outcome != StoredCycle::Outcome::Disabled, module.controls().enabled) << code;
+        EXPECT_EQ(cycle.random, module.controls().random) << code;
+    }
+}

@@ -2,13 +2,20 @@
 #include "zentrel-cycle/CycleCommand.h"
 
 #include "cycle/Exception.h"
+#include "cycle/StaleTemporaries.h"
 #include "cycle/StandInMachine.h"
 #include "cycle/TemporaryFolder.h"
 #include "zentrel-cycle/RunLock.h"
 
 #include <QImage>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <iostream>
 #include <sstream>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -28,10 +35,38 @@ protected:
         int exitCode = runCycleCommand(arguments, out, errors);
         return { exitCode, out.str(), errors.str() };
     }
+    // The command in a child process with its own output; a child still running after 30 seconds is
+    // killed, so no case can hang the test.
+    Outcome runInChild(std::vector<std::string> arguments, rlim_t memoryLimit = RLIM_INFINITY)
+    {
+        arguments.push_back("--program-dir=" + folder.path());
+        pid_t child = ::fork();
+        if (child == 0) {
+            rlimit limit { memoryLimit, memoryLimit };
+            if (!std::freopen(outputs.file("out").c_str(), "w", stdout)
+                || !std::freopen(outputs.file("errors").c_str(), "w", stderr)
+                || (memoryLimit != RLIM_INFINITY && ::setrlimit(RLIMIT_AS, &limit) != 0))
+                ::_exit(99);
+            int exitCode = runCycleCommand(arguments, std::cout, std::cerr);
+            std::cout.flush();
+            std::cerr.flush();
+            ::_exit(exitCode);
+        }
+        int status = 0;
+        for (int waited = 0; ::waitpid(child, &status, WNOHANG) == 0; ++waited) {
+            if (waited == 3000) {
+                ::kill(child, SIGKILL);
+                ::waitpid(child, &status, 0);
+                return { -1, "", "hung" };
+            }
+            ::usleep(10000);
+        }
+        return { WIFEXITED(status) ? WEXITSTATUS(status) : -1, outputs.read("out"), outputs.read("errors") };
+    }
     std::string winIni() const { return folder.read("machine/c/WINDOWS/win.ini"); }
     std::string registry() const { return folder.read("machine/registry.reg"); }
 
-    TemporaryFolder folder;
+    TemporaryFolder folder, outputs;
 };
 
 } // namespace
@@ -138,6 +173,12 @@ TEST_F(CycleCommandTest, ADryRunSaysWhatWouldBeAppliedAndWritesNothing)
 
 TEST_F(CycleCommandTest, QuietListsAreOneLineEach)
 {
+    pid_t ended = ::fork();
+    if (ended == 0)
+        ::_exit(0);
+    ::waitpid(ended, nullptr, 0);
+    std::string killedLogo = "machine/c/" + temporaryFileName("logo.sys", ended, 0);
+    folder.write(killedLogo, "half a logo");
     EXPECT_EQ(run({}).out,
         "wallpaper: empty list\nstart-up sounds: empty list\nshutdown sounds: empty list\nscreen saver: empty "
         "list\nlogo: empty list\ntheme: empty list\n");
@@ -147,6 +188,7 @@ TEST_F(CycleCommandTest, QuietListsAreOneLineEach)
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.out, "wallpaper: disabled\n");
     EXPECT_EQ(folder.read("murello.cfg"), "f\r\n1\r\nt\r\n");
+    EXPECT_FALSE(std::filesystem::exists(folder.file(killedLogo))) << "swept at start";
 }
 
 TEST_F(CycleCommandTest, AFailureIsTheErrorBoxTextAndTheOthersStillCycle)
@@ -215,6 +257,7 @@ TEST_F(CycleCommandTest, TheCommandLine)
              Case { { "--only", "wallpaper,clock" }, 2, "zentrel-cycle: unknown module 'clock'" },
              Case { { "--only=" }, 2, "zentrel-cycle: unknown module ''" },
              Case { { "--dry-run", "--only" }, 2, "zentrel-cycle: --only needs a value" },
+             Case { { "--time-limit=0" }, 2, "zentrel-cycle: --time-limit needs a number of seconds from 1 to 999999" },
          }) {
         std::ostringstream out, errors;
         int exitCode = runCycleCommand(c.arguments, out, errors);
@@ -230,16 +273,69 @@ TEST_F(CycleCommandTest, TheCommandLine)
 TEST(RunLockTest, ASecondRunWaitsForTheFirst)
 {
     TemporaryFolder folder;
-    std::string path = folder.file("zentrel-cycle.lock");
     {
-        RunLock first(path);
+        RunLock first(folder.path());
         EXPECT_TRUE(first.held());
-        RunLock second(path, RunLock::Wait::No);
+        RunLock second(folder.path(), RunLock::Wait::No);
         EXPECT_FALSE(second.held());
     }
-    RunLock third(path, RunLock::Wait::No);
+    RunLock third(folder.path(), RunLock::Wait::No);
     EXPECT_TRUE(third.held()) << "the lock is free once the first run ends";
-    EXPECT_THROW(RunLock(folder.file("no folder/zentrel-cycle.lock")), Exception);
+    EXPECT_EQ(folder.entryCount(), 0u) << "the lock makes no file";
+
+    // A folder that can't be locked fails each list on its own line.
+    std::ostringstream out, errors;
+    EXPECT_EQ(runCycleCommand({ "--only", "wallpaper,sound", "--program-dir", folder.file("gone") }, out, errors), 1);
+    EXPECT_EQ(out.str(), "wallpaper: failed\nstart-up sounds: failed\nshutdown sounds: failed\n");
+    EXPECT_NE(errors.str().find("Cannot lock the folder " + folder.file("gone/") + ".\n"), std::string::npos);
+}
+
+TEST_F(CycleCommandTest, FilesThatNeverEndAreRefusedAtOnce)
+{
+    folder.write("murello.dat", "/a.bmp\r\n");
+    folder.write("murello.cfg", "t\r\n1\r\nt\r\n");
+    folder.write("dozarn.dat", "/s/one.scr\r\n");
+    folder.write("dozarn.cfg", "t\r\n1\r\n");
+    folder.write("ambrel.dat", folder.file("space.theme") + "\r\n");
+    folder.write("ambrel.cfg", "t\r\n1\r\n");
+    folder.write("space.theme", "[Control Panel\\Desktop]\r\nWallpaper=/t.bmp\r\n");
+    ::mkfifo(outputs.file("fifo").c_str(), 0600);
+    const std::string places[] = { "murello.dat", "murello.cfg", "machine/c/WINDOWS/win.ini",
+        "machine/c/WINDOWS/system.ini", "machine/registry.reg", "space.theme" };
+    for (const std::string& place : places) {
+        const std::string path = folder.file(place), kept = outputs.file("kept");
+        std::filesystem::rename(path, kept);
+        for (int kind = 0; kind < 3; ++kind) {
+            std::filesystem::remove(path);
+            if (kind == 0)
+                ::mkfifo(path.c_str(), 0600);
+            else
+                std::filesystem::create_symlink(kind == 1 ? outputs.file("fifo") : "/dev/zero", path);
+            Outcome result = runInChild({ "--time-limit", "20", "--only", "wallpaper,saver,theme" });
+            EXPECT_EQ(result.exitCode, 1) << place << " " << kind << result.errors;
+            EXPECT_NE(result.errors.find(path), std::string::npos) << place << " " << kind << result.errors;
+        }
+        std::filesystem::remove(path);
+        std::filesystem::rename(kept, path);
+    }
+}
+
+TEST_F(CycleCommandTest, ARunGivesUpAtItsTimeLimitAndLetsTheLockGo)
+{
+    RunLock heldElsewhere(folder.path());
+    Outcome result = runInChild({ "--time-limit", "1" });
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.errors, "zentrel-cycle: stopped after 1 seconds without finishing.\n");
+}
+
+TEST_F(CycleCommandTest, AListTooLargeForMemorySaysSo)
+{
+    folder.write("murello.cfg", "t\r\n1\r\n");
+    folder.write("murello.dat", "");
+    std::filesystem::resize_file(folder.file("murello.dat"), std::uintmax_t(64) << 30);
+    Outcome result = runInChild({ "--only", "wallpaper" }, rlim_t(4) << 30);
+    EXPECT_EQ(result.out, "wallpaper: failed\n");
+    EXPECT_EQ(result.errors, "Not enough memory to read file " + folder.file("murello.dat") + ".\n");
 }
 
 TEST_F(CycleCommandTest, TheLoginEntryRunsThisFolderWhereverTheLoginStarts)

@@ -36,7 +36,7 @@ bool cycle(const CycleOptions& options, const std::string& programDirectory, std
     try {
         std::optional<RunLock> lock;
         if (!options.dryRun)
-            lock.emplace(programDirectory + "zentrel-cycle.lock");
+            lock.emplace(programDirectory);
         return CycleRun(services, out, errors).run(chosen(cycleEntries(), options.only), options.dryRun);
     } catch (const std::exception& error) {
         errors << error.what() << "." << std::endl;

@@ -2,37 +2,56 @@
 
 #include "cycle/Exception.h"
 
-#include <fcntl.h>
-#include <io.h>
-#include <sys/stat.h>
+#include <cctype>
+#include <functional>
 #include <windows.h>
 
 namespace {
 
-HANDLE handleOf(int descriptor)
+// One name per folder, whatever case or separators it was given in; a long path is shortened
+// to its hash, as a mutex name may not be longer than MAX_PATH.
+std::string mutexName(const std::string& folder)
 {
-    return reinterpret_cast<HANDLE>(_get_osfhandle(descriptor));
+    std::string key;
+    for (char c : folder)
+        key += c == '/' ? '\\' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    while (key.size() > 1 && key.back() == '\\')
+        key.pop_back();
+    for (char& c : key) {
+        if (c == '\\')
+            c = '|';
+    }
+    const std::string prefix = "Local\\zentrel-cycle ";
+    if (prefix.size() + key.size() >= MAX_PATH)
+        key = std::to_string(std::hash<std::string> {}(key));
+    return prefix + key;
 }
 
 } // namespace
 
-RunLock::RunLock(const std::string& path, Wait wait)
+// Windows can't lock a folder; a mutex named after it does the same and leaves no file.
+RunLock::RunLock(const std::string& folder, Wait wait)
 {
-    m_descriptor = ::_open(path.c_str(), _O_RDWR | _O_CREAT | _O_BINARY | _O_NOINHERIT, _S_IREAD | _S_IWRITE);
-    if (m_descriptor < 0)
-        throw Exception(formatMessage("Cannot create file %s", path));
-    DWORD flags
-        = wait == Wait::UntilFree ? LOCKFILE_EXCLUSIVE_LOCK : LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY;
-    OVERLAPPED whole {};
-    m_held = LockFileEx(handleOf(m_descriptor), flags, 0, MAXDWORD, MAXDWORD, &whole);
-    if (!m_held && GetLastError() != ERROR_LOCK_VIOLATION) {
-        ::_close(m_descriptor);
-        throw Exception(formatMessage("Cannot create file %s", path));
+    char full[MAX_PATH * 4];
+    DWORD length = GetFullPathNameA(folder.empty() ? "." : folder.c_str(), sizeof full, full, nullptr);
+    std::string name = mutexName(length > 0 && length < sizeof full ? std::string(full, length) : folder);
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, name.c_str());
+    if (mutex == nullptr)
+        throw Exception(formatMessage("Cannot lock the folder %s", folder));
+    DWORD result = WaitForSingleObject(mutex, wait == Wait::UntilFree ? INFINITE : 0);
+    // Abandoned: the run that held it ended without letting go, and the lock is this run's now.
+    m_held = result == WAIT_OBJECT_0 || result == WAIT_ABANDONED;
+    if (!m_held && result != WAIT_TIMEOUT) {
+        CloseHandle(mutex);
+        throw Exception(formatMessage("Cannot lock the folder %s", folder));
     }
+    m_handle = reinterpret_cast<std::intptr_t>(mutex);
 }
 
 RunLock::~RunLock()
 {
-    // Closing the file releases the lock.
-    ::_close(m_descriptor);
+    HANDLE mutex = reinterpret_cast<HANDLE>(m_handle);
+    if (m_held)
+        ReleaseMutex(mutex);
+    CloseHandle(mutex);
 }

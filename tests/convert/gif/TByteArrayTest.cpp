@@ -1,8 +1,8 @@
 #include "convert/gif/EIndexOutOfBounds.h"
-#include "convert/gif/ENotEnoughMemory.h"
 #include "convert/gif/TBigByteArray.h"
 #include "convert/gif/TByteArray2D.h"
 #include "convert/gif/TGifColorTable.h"
+#include "cycle/ENotEnoughMemory.h"
 
 #include <gtest/gtest.h>
 #include <limits>

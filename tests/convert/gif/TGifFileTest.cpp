@@ -3,7 +3,7 @@
 #include "GifTestBytes.h"
 #include "convert/gif/EGifException.h"
 #include "convert/gif/EIndexOutOfBounds.h"
-#include "convert/gif/ENotEnoughMemory.h"
+#include "cycle/ENotEnoughMemory.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,8 @@
 #include <cstddef>
 #include <string>
 
-// A byte block that could not be had, or that would be larger than a picture can sensibly need.
+// A byte block that could not be had, or that would be larger than a picture can sensibly need; or
+// a file that could not be held in memory.
 class ENotEnoughMemory : public Exception {
 public:
     explicit ENotEnoughMemory(std::size_t requested)
@@ -21,6 +22,11 @@ public:
         return ENotEnoughMemory("GIF file too large: its images may take " + std::to_string(limit >> 20)
             + " MB together\r\n an image of " + std::to_string(width) + " x " + std::to_string(height)
             + " pixels would bring them to " + std::to_string(total) + " bytes");
+    }
+
+    static ENotEnoughMemory toRead(const std::string& path)
+    {
+        return ENotEnoughMemory(formatMessage("Not enough memory to read file %s", path));
     }
 
 private:
