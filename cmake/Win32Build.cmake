@@ -121,6 +121,7 @@ add_library(zentrel_cycle_command STATIC
     zentrel-cycle/CycleEntries.cpp
     zentrel-cycle/CycleOptions.cpp
     zentrel-cycle/CycleRun.cpp
+    zentrel-cycle/RunBound.cpp
     zentrel-cycle/win32/CycleCommand.cpp
     zentrel-cycle/win32/RunLock.cpp
 )

@@ -1,38 +1,27 @@
 #include "zentrel-cycle/RunBound.h"
 
-#include <csignal>
+#include <chrono>
 #include <cstdio>
-#include <cstring>
-#include <unistd.h>
-
-namespace {
-
-char message[96];
-
-void giveUp(int)
-{
-    // Only what may run in a signal handler.
-    ssize_t ignored = ::write(STDERR_FILENO, message, std::strlen(message));
-    (void)ignored;
-    ::_exit(1);
-}
-
-struct sigaction previous;
-
-} // namespace
+#include <cstdlib>
 
 RunBound::RunBound(unsigned seconds)
+    : m_watch([this, seconds] {
+        std::unique_lock lock(m_mutex);
+        if (m_finished.wait_for(lock, std::chrono::seconds(seconds), [this] { return m_done; }))
+            return;
+        std::fprintf(stderr, "zentrel-cycle: stopped after %u seconds without finishing.\n", seconds);
+        std::fflush(stderr);
+        std::_Exit(1);
+    })
 {
-    std::snprintf(message, sizeof message, "zentrel-cycle: stopped after %u seconds without finishing.\n", seconds);
-    struct sigaction action { };
-    action.sa_handler = giveUp;
-    sigemptyset(&action.sa_mask);
-    ::sigaction(SIGALRM, &action, &previous);
-    ::alarm(seconds);
 }
 
 RunBound::~RunBound()
 {
-    ::alarm(0);
-    ::sigaction(SIGALRM, &previous, nullptr);
+    {
+        std::lock_guard lock(m_mutex);
+        m_done = true;
+    }
+    m_finished.notify_one();
+    m_watch.join();
 }

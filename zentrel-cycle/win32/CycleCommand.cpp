@@ -1,11 +1,12 @@
 #include "zentrel-cycle/CycleCommand.h"
 
 #include "cycle/LineFiles.h"
-#include "zentrel-cycle/CycleOptions.h"
-#include "zentrel-cycle/CycleRun.h"
-#include "zentrel-cycle/RunLock.h"
 #include "cycle/win32/Win32Registry.h"
 #include "cycle/win32/Win32System.h"
+#include "zentrel-cycle/CycleOptions.h"
+#include "zentrel-cycle/CycleRun.h"
+#include "zentrel-cycle/RunBound.h"
+#include "zentrel-cycle/RunLock.h"
 
 #include <optional>
 #include <ostream>
@@ -33,11 +34,20 @@ bool cycle(const CycleOptions& options, const std::string& programDirectory, std
     services.registry = std::make_shared<Win32Registry>();
     services.files = std::make_shared<LineFiles>();
     services.system = std::make_shared<Win32System>();
+    RunBound bound(options.timeLimitSeconds);
+    CycleRun run(services, out, errors);
+    std::vector<CycleEntry> entries = chosen(cycleEntries(), options.only);
     try {
         std::optional<RunLock> lock;
-        if (!options.dryRun)
-            lock.emplace(programDirectory);
-        return CycleRun(services, out, errors).run(chosen(cycleEntries(), options.only), options.dryRun);
+        if (!options.dryRun) {
+            try {
+                lock.emplace(programDirectory);
+            } catch (const std::exception& error) {
+                run.failAll(entries, error.what());
+                return false;
+            }
+        }
+        return run.run(entries, options.dryRun);
     } catch (const std::exception& error) {
         errors << error.what() << "." << std::endl;
         return false;
