@@ -50,7 +50,8 @@ protected:
     void expectUntouched()
     {
         EXPECT_EQ(winIni(), StandInFiles::winIni());
-        EXPECT_EQ(program.read("machine/registry.reg"), StandInFiles::registry(windows()));
+        EXPECT_EQ(
+            program.read("machine/registry.reg"), StandInFiles::registry(StandInMachine::relativeWindowsDirectory));
         EXPECT_EQ(program.read("machine/c/WINDOWS/system.ini"), StandInFiles::systemIni());
         EXPECT_EQ(program.read("machine/c/logo.sys"), "BM logo");
     }
