@@ -1,5 +1,6 @@
 #include "panels/saver/SystemIniScreenSaver.h"
 
+#include "cycle/AsciiCase.h"
 #include "cycle/Exception.h"
 
 #include <string_view>
@@ -22,9 +23,13 @@ std::optional<std::size_t> SystemIniScreenSaver::saverLine() const
     return firstAfterLineZero(m_image, "SCRNSAVE");
 }
 
-std::size_t SystemIniScreenSaver::insertionPoint() const
+std::optional<std::size_t> SystemIniScreenSaver::bootHeader() const
 {
-    return firstAfterLineZero(m_image, "[BOOT]").value_or(0) + 1;
+    if (std::optional<std::size_t> at = firstAfterLineZero(m_image, "[BOOT]"))
+        return at;
+    if (upperAscii(std::string_view(m_image.front()).substr(0, 6)) == "[BOOT]")
+        return 0;
+    return std::nullopt;
 }
 
 bool SystemIniScreenSaver::setSaver(const std::string& path)
@@ -36,6 +41,12 @@ bool SystemIniScreenSaver::setSaver(const std::string& path)
     }
     if (m_image.empty())
         throw Exception("Unable to insert a line");
-    m_image.insert(m_image.begin() + static_cast<std::ptrdiff_t>(insertionPoint()), std::move(line));
+    // Windows reads the line only inside [boot]: a file without one (Wine's, ReactOS's) gets it.
+    if (std::optional<std::size_t> header = bootHeader()) {
+        m_image.insert(m_image.begin() + static_cast<std::ptrdiff_t>(*header + 1), std::move(line));
+    } else {
+        m_image.push_back("[boot]");
+        m_image.push_back(std::move(line));
+    }
     return true;
 }

@@ -9,7 +9,8 @@
 // The screen-saver line of a system.ini image. It is the first line after the file's first whose
 // first 8 characters, upper-cased, are "SCRNSAVE", in whatever section it stands; the file's first
 // line is never taken, since position 0 has always stood for "none found". A file without one gets
-// the line after its first [boot] header (again not counting line 0), or after its first line.
+// the line after its first [boot] header (a later one before one on line 0), or, when the file has
+// no [boot] section at all, in a new one at its end.
 class SystemIniScreenSaver {
 public:
     explicit SystemIniScreenSaver(LineList& image)
@@ -25,7 +26,7 @@ public:
 
 private:
     std::optional<std::size_t> saverLine() const;
-    std::size_t insertionPoint() const;
+    std::optional<std::size_t> bootHeader() const;
 
     LineList& m_image;
 };

@@ -103,9 +103,10 @@ INSTANTIATE_TEST_SUITE_P(SystemIni, SaverLineEdit,
             { "[boot]", newLine, "shell=Explorer.exe" }, Outcome::Added },
         Edit { "AddedAfterTheFirstBootInAnyCase", { "; made by setup", "[386Enh]", "[Boot]", "a=1", "[BOOT]" },
             { "; made by setup", "[386Enh]", "[Boot]", newLine, "a=1", "[BOOT]" }, Outcome::Added },
-        Edit { "AddedAfterLineOneWithoutBoot", { "[386Enh]", "woafont=dosapp.fon" },
-            { "[386Enh]", newLine, "woafont=dosapp.fon" }, Outcome::Added },
-        Edit { "AddedAfterTheOnlyLine", { "[drivers]" }, { "[drivers]", newLine }, Outcome::Added },
+        // Wine's and ReactOS's system.ini have no [boot]: Windows would never read a line in [mci].
+        Edit { "BootAppendedWhenThereIsNone", { "[mci]", "cdaudio=mcicda.drv", "", "[drivers32]" },
+            { "[mci]", "cdaudio=mcicda.drv", "", "[drivers32]", "[boot]", newLine }, Outcome::Added },
+        Edit { "BootAppendedAfterTheOnlyLine", { "[drivers]" }, { "[drivers]", "[boot]", newLine }, Outcome::Added },
         // The file's first line is never taken as the match, neither the saver line nor [boot].
         Edit { "FirstLineNeverTaken", { "SCRNSAVE.EXE=old.scr", "[386Enh]", "[boot]" },
             { "SCRNSAVE.EXE=old.scr", "[386Enh]", "[boot]", newLine }, Outcome::Added },
