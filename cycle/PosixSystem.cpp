@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <QUrl>
 #include <climits>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -59,8 +60,18 @@ std::string PosixSystem::shortPath(const std::string& path)
     return path;
 }
 
-void PosixSystem::setFileAttributes(const std::string&, FileAttributes)
+// There is no hidden attribute here, and read-only is the lack of write permission: clearing it
+// gives the owner write permission back, so that a logo.sys copied with mode 0444 can be replaced.
+void PosixSystem::setFileAttributes(const std::string& path, FileAttributes attributes)
 {
+    struct stat status { };
+    if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+        return;
+    const mode_t mode = status.st_mode & 07777;
+    const mode_t wanted
+        = hasAttribute(attributes, FileAttributes::ReadOnly) ? mode & ~mode_t(0222) : mode | mode_t(S_IWUSR);
+    if (wanted != mode)
+        ::chmod(path.c_str(), wanted);
 }
 
 void PosixSystem::deleteFile(const std::string& path)

@@ -2,7 +2,18 @@
 
 #include <string>
 
-enum class FileAttributes { None, Hidden };
+// DOS file attributes, combined with |. Setting them replaces every attribute the file had.
+enum class FileAttributes : unsigned { None = 0, ReadOnly = 1, Hidden = 2 };
+
+constexpr FileAttributes operator|(FileAttributes a, FileAttributes b)
+{
+    return static_cast<FileAttributes>(static_cast<unsigned>(a) | static_cast<unsigned>(b));
+}
+
+constexpr bool hasAttribute(FileAttributes attributes, FileAttributes one)
+{
+    return (static_cast<unsigned>(attributes) & static_cast<unsigned>(one)) != 0;
+}
 
 // The operating system services the modules use beyond plain files. None of them waits for what it
 // starts and none reports failure: the modules go on whatever the system did with the request.

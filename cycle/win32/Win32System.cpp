@@ -34,8 +34,12 @@ std::string Win32System::shortPath(const std::string& path)
 
 void Win32System::setFileAttributes(const std::string& path, FileAttributes attributes)
 {
-    SetFileAttributesA(
-        path.c_str(), attributes == FileAttributes::Hidden ? FILE_ATTRIBUTE_HIDDEN : FILE_ATTRIBUTE_NORMAL);
+    DWORD set = 0;
+    if (hasAttribute(attributes, FileAttributes::ReadOnly))
+        set |= FILE_ATTRIBUTE_READONLY;
+    if (hasAttribute(attributes, FileAttributes::Hidden))
+        set |= FILE_ATTRIBUTE_HIDDEN;
+    SetFileAttributesA(path.c_str(), set ? set : FILE_ATTRIBUTE_NORMAL);
 }
 
 void Win32System::deleteFile(const std::string& path)

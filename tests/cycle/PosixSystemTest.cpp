@@ -28,6 +28,33 @@ TEST(PosixSystem, FileServicesWithoutDosNames)
     EXPECT_EQ(folder.entryCount(), 0u);
 }
 
+TEST(PosixSystem, ReadOnlyIsTheLackOfWritePermission)
+{
+    struct Case {
+        std::filesystem::perms before;
+        FileAttributes set;
+        std::filesystem::perms after;
+    };
+    using P = std::filesystem::perms;
+    const P readable = P::owner_read | P::group_read | P::others_read;
+    const Case cases[] = {
+        { readable, FileAttributes::None, readable | P::owner_write },
+        { readable, FileAttributes::Hidden, readable | P::owner_write },
+        { readable | P::owner_write | P::group_write, FileAttributes::ReadOnly, readable },
+        { readable | P::owner_write, FileAttributes::ReadOnly | FileAttributes::Hidden, readable },
+        { P::owner_read | P::owner_write | P::group_read, FileAttributes::None,
+            P::owner_read | P::owner_write | P::group_read },
+    };
+    TemporaryFolder folder;
+    folder.write("logo.sys", "BM");
+    const std::string logo = folder.file("logo.sys");
+    for (const Case& c : cases) {
+        std::filesystem::permissions(logo, c.before);
+        PosixSystem().setFileAttributes(logo, c.set);
+        EXPECT_EQ(std::filesystem::status(logo).permissions(), c.after) << static_cast<unsigned>(c.set);
+    }
+}
+
 namespace {
 
 // Waits for a detached program to leave its mark; generous, since the machine may be busy.
