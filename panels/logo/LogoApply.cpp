@@ -5,7 +5,7 @@
 #include "cycle/FileExists.h"
 #include "cycle/RegistryServices.h"
 #include "cycle/System.h"
-#include "panels/logo/LogoBitmap.h"
+#include "panels/logo/LogoFormatCheck.h"
 
 namespace {
 
@@ -59,7 +59,7 @@ std::string LogoApply::logoPath() const
 
 void LogoApply::writeLogo(const std::string& entryPath)
 {
-    std::string bytes = bitmapFileBytes(readLogoBitmap(entryPath));
+    std::string bytes = bitmapFileBytes(readCheckedLogo(entryPath));
     std::string logo = logoPath();
 
     bool replacing = fileExists(logo);

@@ -25,8 +25,9 @@ public:
     // The logo file of this machine. Throws when the Windows directory is not known.
     std::string logoPath() const;
 
-    // Throws the loading error of a missing or damaged entry, and "Cannot create file %s" with the
-    // logo file's path when the logo can't be written.
+    // Throws the format check's message for an entry that fails it (a hand-edited list may hold
+    // any file), the loading error of a missing or damaged entry, and "Cannot create file %s" with
+    // the logo file's path when the logo can't be written.
     void writeLogo(const std::string& entryPath);
     // Removes the logo file so that Windows shows its own logo; false when there was none. Throws
     // "Cannot delete file %s" when the file is still there afterwards.

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "cycle/FileDescriptor.h"
+
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -19,10 +22,39 @@ struct LogoBitmap {
     std::uint32_t colourAt(int x, int y) const;
 };
 
-// Reads a Windows bitmap file: 1, 4, 8, 16, 24 or 32 bits per pixel, bottom-up or top-down,
-// RLE8, RLE4 and bit-field masks. Throws "Unknown picture file extension (.%s)" before touching a
-// file whose name doesn't end in ".bmp" (in any case), then "Cannot open file %s" and
-// "Bitmap image is not valid". Pixel rows missing from a cut file read as index or colour 0.
+// What a bitmap file's header declares.
+struct LogoBitmapHeader {
+    int width = 0;
+    int height = 0;
+    int bitsPerPixel = 0;
+};
+
+// A Windows bitmap file opened for the logo: the name judged, the file measured and its header
+// read, and nothing more until decode(), so a header that claims a huge picture costs nothing.
+// A logo file is a bitmap under another name: ".sys" is taken when the content starts with "BM".
+class LogoBitmapFile {
+public:
+    // Throws "Unknown picture file extension (.%s)" for a name that doesn't end in ".bmp" or
+    // ".sys" (in any case) and for a ".sys" file that is no bitmap, "Cannot open file %s", and
+    // "Bitmap image is not valid" for a header that is none or claims more than the file holds.
+    explicit LogoBitmapFile(const std::string& path);
+
+    std::size_t size() const { return m_size; }
+    const LogoBitmapHeader& header() const { return m_header; }
+
+    // Reads the rest of the file and decodes it: 1, 4, 8, 16, 24 or 32 bits per pixel, bottom-up
+    // or top-down, RLE8, RLE4 and bit-field masks. A picture cut short is not valid. Once only.
+    LogoBitmap decode();
+
+private:
+    std::string m_path;
+    FileDescriptor m_file;
+    std::size_t m_size = 0;
+    std::string m_bytes;
+    LogoBitmapHeader m_header;
+};
+
+// The whole file decoded, with the errors of LogoBitmapFile.
 LogoBitmap readLogoBitmap(const std::string& path);
 // The same from the file's bytes: throws only "Bitmap image is not valid".
 LogoBitmap decodeLogoBitmap(std::string bytes);

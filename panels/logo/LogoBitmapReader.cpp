@@ -1,11 +1,12 @@
+#include "cycle/AsciiCase.h"
 #include "cycle/Exception.h"
+#include "cycle/RegularFile.h"
 #include "panels/logo/LogoBitmap.h"
 #include "panels/wallpaper/FileExtension.h"
 
 #include <algorithm>
-#include <fstream>
+#include <cerrno>
 #include <new>
-#include <sys/stat.h>
 
 namespace {
 
@@ -13,6 +14,8 @@ constexpr const char* notValid = "Bitmap image is not valid";
 constexpr std::size_t fileHeaderSize = 14;
 constexpr std::size_t coreHeaderSize = 12;
 constexpr std::size_t infoHeaderSize = 40;
+// Everything the header is judged by: the file header, a 40-byte info header and three bit-field masks.
+constexpr std::size_t leadingSize = fileHeaderSize + infoHeaderSize + 12;
 // A damaged header may claim gigabytes; the picture toolkit refuses more than 2 GB once decoded
 // at four bytes a pixel, and so does this reader.
 constexpr long long largestPixelCount = 512LL * 1024 * 1024;
@@ -87,9 +90,11 @@ struct Header {
     std::uint32_t masks[3] = {};
 };
 
-Header readHeader(const Bytes& file)
+// Judged from the file's first bytes and its size alone, so a header that claims more than the
+// file holds is refused before any memory is taken for the pixels.
+Header readHeader(const Bytes& file, std::size_t fileSize)
 {
-    if (file.size() < fileHeaderSize + coreHeaderSize || file.byte(0) != 'B' || file.byte(1) != 'M')
+    if (fileSize < fileHeaderSize + coreHeaderSize || file.size() < 2 || file.byte(0) != 'B' || file.byte(1) != 'M')
         refuse();
     Header header;
     header.pixelsAt = file.field(10, 4);
@@ -129,7 +134,7 @@ Header readHeader(const Bytes& file)
         const std::size_t most = std::size_t(1) << bits;
         if (header.colourCount == 0)
             header.colourCount = most;
-        if (header.colourCount > most || header.tableAt + header.colourCount * header.tableEntrySize > file.size())
+        if (header.colourCount > most || header.tableAt + header.colourCount * header.tableEntrySize > fileSize)
             refuse();
     } else {
         header.colourCount = 0;
@@ -148,8 +153,17 @@ Header readHeader(const Bytes& file)
         header.masks[1] = 0x00ff00;
         header.masks[2] = 0x0000ff;
     }
-    if (header.pixelsAt > file.size())
+    if (header.pixelsAt > fileSize)
         refuse();
+    if (compression != RunLengths8 && compression != RunLengths4) {
+        // Every row's pixels must be there; only the last row's padding may be missing.
+        const std::size_t rowBits = static_cast<std::size_t>(header.width) * static_cast<std::size_t>(bits);
+        const std::size_t rowSize = (rowBits + 31) / 32 * 4;
+        const std::size_t lastRow = (rowBits + 7) / 8;
+        const std::size_t there = fileSize - header.pixelsAt;
+        if (there < lastRow || (there - lastRow) / rowSize < static_cast<std::size_t>(header.height - 1))
+            refuse();
+    }
     return header;
 }
 
@@ -161,8 +175,6 @@ void readUncompressed(const Bytes& file, const Header& header, LogoBitmap& pictu
     const Channel red(header.masks[0]), green(header.masks[1]), blue(header.masks[2]);
     for (int row = 0; row < picture.height; ++row) {
         const std::size_t start = header.pixelsAt + static_cast<std::size_t>(row) * rowSize;
-        if (start + rowSize > file.size())
-            break;
         const int y = header.topDown ? row : picture.height - 1 - row;
         const std::size_t first = static_cast<std::size_t>(y) * width;
         if (bits == 8) {
@@ -201,7 +213,10 @@ void readRunLengths(const Bytes& file, const Header& header, LogoBitmap& picture
         ++x;
     };
     std::size_t at = header.pixelsAt;
-    while (at + 2 <= file.size() && row < picture.height) {
+    while (row < picture.height) {
+        // Data that ends before the picture does is a cut file, not a picture padded with index 0.
+        if (at + 2 > file.size())
+            refuse();
         const unsigned count = file.byte(at), value = file.byte(at + 1);
         at += 2;
         if (count > 0) {
@@ -214,14 +229,14 @@ void readRunLengths(const Bytes& file, const Header& header, LogoBitmap& picture
             break;
         } else if (value == 2) {
             if (at + 2 > file.size())
-                break;
+                refuse();
             x += file.byte(at);
             row += file.byte(at + 1);
             at += 2;
         } else {
             const std::size_t length = fourBits ? (value + 1) / 2 : value;
             if (at + length > file.size())
-                break;
+                refuse();
             for (unsigned i = 0; i < value; ++i) {
                 const unsigned byte = file.byte(at + (fourBits ? i / 2 : i));
                 put(fourBits ? (i % 2 ? byte & 0x0f : byte >> 4) : byte);
@@ -231,27 +246,24 @@ void readRunLengths(const Bytes& file, const Header& header, LogoBitmap& picture
     }
 }
 
-std::string fileBytes(const std::string& path)
+// Reads from the file's current offset to its end.
+bool readRest(int fd, std::string& bytes)
 {
-    struct stat status { };
-    std::ifstream file;
-    if (::stat(path.c_str(), &status) == 0 && !S_ISDIR(status.st_mode))
-        file.open(path, std::ios::binary);
-    if (!file.is_open())
-        throw Exception(formatMessage("Cannot open file %s", path));
-    std::string bytes(static_cast<std::size_t>(status.st_size), '\0');
-    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(file.gcount()));
-    return bytes;
+    char piece[64 * 1024];
+    for (;;) {
+        const auto got = ::read(fd, piece, sizeof piece);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return false;
+        if (got == 0)
+            return true;
+        bytes.append(piece, static_cast<std::size_t>(got));
+    }
 }
 
-} // namespace
-
-LogoBitmap decodeLogoBitmap(std::string bytes)
+LogoBitmap decodePixels(const Bytes& file, const Header& header)
 {
-    const Bytes file(std::move(bytes));
-    const Header header = readHeader(file);
-
     LogoBitmap picture;
     picture.width = static_cast<int>(header.width);
     picture.height = static_cast<int>(header.height);
@@ -277,10 +289,54 @@ LogoBitmap decodeLogoBitmap(std::string bytes)
     return picture;
 }
 
+} // namespace
+
+LogoBitmap decodeLogoBitmap(std::string bytes)
+{
+    const Bytes file(std::move(bytes));
+    return decodePixels(file, readHeader(file, file.size()));
+}
+
+LogoBitmapFile::LogoBitmapFile(const std::string& path)
+    : m_path(path)
+{
+    const std::string extension = fileExtension(path);
+    const std::string kind = upperAscii(extension);
+    if (kind != "BMP" && kind != "SYS")
+        throw Exception(formatMessage("Unknown picture file extension (.%s)", extension));
+    struct stat status { };
+    m_file = openRegularFile(path, status);
+    if (!m_file.isOpen())
+        throw Exception(formatMessage("Cannot open file %s", path));
+    m_size = static_cast<std::size_t>(status.st_size);
+    m_bytes.resize(std::min(m_size, leadingSize));
+    std::size_t filled = 0;
+    while (filled < m_bytes.size()) {
+        const auto got = ::read(m_file.get(), m_bytes.data() + filled, m_bytes.size() - filled);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        filled += static_cast<std::size_t>(got);
+    }
+    m_bytes.resize(filled);
+    // A boot logo is a bitmap under another name; any other .sys file is no picture.
+    if (kind == "SYS" && !m_bytes.starts_with("BM"))
+        throw Exception(formatMessage("Unknown picture file extension (.%s)", extension));
+    const Header header = readHeader(Bytes(m_bytes), m_size);
+    m_header = { static_cast<int>(header.width), static_cast<int>(header.height), header.bits };
+}
+
+LogoBitmap LogoBitmapFile::decode()
+{
+    if (!readRest(m_file.get(), m_bytes))
+        throw Exception(formatMessage("Cannot open file %s", m_path));
+    const Bytes file(std::move(m_bytes));
+    m_bytes.clear();
+    return decodePixels(file, readHeader(file, file.size()));
+}
+
 LogoBitmap readLogoBitmap(const std::string& path)
 {
-    std::string extension = fileExtension(path);
-    if (!isBitmapExtension(extension))
-        throw Exception(formatMessage("Unknown picture file extension (.%s)", extension));
-    return decodeLogoBitmap(fileBytes(path));
+    return LogoBitmapFile(path).decode();
 }

@@ -20,7 +20,9 @@ Tlogoform::Tlogoform(TWindowSet& windows)
 {
     // Each refused bitmap gets its own box; the next file is examined once it is closed.
     panel_->setRefusalNotice([](const std::string& message) { TErrorBox::showError(message); });
-    showPanel(*panel_, { "list", "enable", "ran", "next" }, { "BitBtn2", "BitBtn3", "BitBtn4", "Bitmap files|*.bmp" });
+    // Boot logos are bitmaps under their own name, LOGO.SYS, so the dialog offers them too.
+    showPanel(*panel_, { "list", "enable", "ran", "next" },
+        { "BitBtn2", "BitBtn3", "BitBtn4", "Bitmaps and logo files|*.bmp;*.sys|Bitmap files|*.bmp|Logo files|*.sys" });
     describeSaves({ "Start-up logo" });
     onClick("BitBtn1", [this] { BitBtn1Click(); });
 }

@@ -2,6 +2,8 @@
 
 #include "BitmapBytes.h"
 #include "RecordingSystem.h"
+#include "cycle/Exception.h"
+#include "cycle/PosixSystem.h"
 #include "cycle/TemporaryFolder.h"
 #include "panels/logo/LogoFormatCheck.h"
 #include "support/FailureOf.h"
@@ -68,24 +70,55 @@ TEST_F(LogoFiles, An8BitEntryIsWrittenAs8BitsWithItsOwnTableAndHidden)
     EXPECT_EQ(system->log, (Log { "none", "hidden" })) << "the second write cleared the first one's attributes";
 }
 
-TEST_F(LogoFiles, OtherSourcesAreDecodedAndWrittenAgainInTheirOwnDepth)
+TEST_F(LogoFiles, OtherPassingSourcesAreWrittenUncompressedBottomUp)
 {
-    struct Source {
-        BitmapShape shape;
-        int writtenBits;
-    };
-    for (const Source& source : { Source { { .topDown = true }, 8 }, Source { { .runLengths = true }, 8 },
-             Source { { .bits = 4, .colours = 16 }, 4 }, Source { { .bits = 24 }, 24 },
-             Source { { .width = 640, .height = 480 }, 8 } }) {
-        std::string path = entry("x.bmp", source.shape);
+    std::string runs = bitmapBytes({ .runLengths = true });
+    runs.resize(125000, '\0');
+    folder.write("runs.bmp", runs);
+    for (const std::string& path : { entry("x.bmp", { .topDown = true }), folder.file("runs.bmp") }) {
         apply.writeLogo(path);
         std::string written = TemporaryFolder::readPath(logo);
-        EXPECT_EQ(fieldAt(written, 28, 2), source.writtenBits);
+        EXPECT_EQ(fieldAt(written, 28, 2), 8);
         EXPECT_EQ(fieldAt(written, 30, 4), 0);
         EXPECT_GT(fieldAt(written, 22, 4), 0) << "bottom-up";
-        EXPECT_EQ(QImage(QString::fromStdString(logo)).convertToFormat(QImage::Format_RGB32),
-            QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32));
+        EXPECT_EQ(QImage(QString::fromStdString(logo)), QImage(QString::fromStdString(path)));
     }
+}
+
+// A hand-edited list can hold any file; what the format check refuses never becomes the logo.
+TEST_F(LogoFiles, AnEntryThatFailsTheFormatCheckIsRefusedWithItsMessage)
+{
+    std::string cut = bitmapBytes({});
+    cut.resize(cut.size() - 3000);
+    folder.write("cut.bmp", cut);
+    std::string claims = bitmapBytes({ .width = 8, .height = 8, .runLengths = true });
+    claims[18] = claims[22] = static_cast<char>(2000 & 0xff);
+    claims[19] = claims[23] = static_cast<char>(2000 >> 8);
+    folder.write("claims.bmp", claims);
+    const std::pair<std::string, std::string> refused[] = {
+        { entry("wide.bmp", { .width = 640, .height = 480 }),
+            "Illegal bitmap: %s must be 320x400 and 256 colors (8 bit)." },
+        { entry("true.bmp", { .bits = 24 }), "Illegal bitmap: %s must be 320x400 and 256 colors (8 bit)." },
+        { folder.file("claims.bmp"), "Illegal bitmap: %s must be 320x400 and 256 colors (8 bit)." },
+        { folder.file("cut.bmp"), "Bitmap image is not valid" },
+    };
+    folder.write("c/logo.sys", "the previous logo");
+    for (const auto& [path, message] : refused) {
+        EXPECT_EQ(failureOf([&] { apply.writeLogo(path); }), formatMessage(message, path));
+        EXPECT_EQ(TemporaryFolder::readPath(logo), "the previous logo") << path;
+    }
+    EXPECT_TRUE(system->log.empty()) << "the old logo is not touched";
+}
+
+TEST_F(LogoFiles, AReadOnlyLogoIsReplacedHereAsOnWindows)
+{
+    LogoApply onThisSystem { registry, std::make_shared<PosixSystem>() };
+    folder.write("c/logo.sys", "the previous logo");
+    std::filesystem::permissions(logo, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+    onThisSystem.writeLogo(entry("good.bmp", {}));
+    EXPECT_EQ(fieldAt(TemporaryFolder::readPath(logo), 18, 4), 320);
+    EXPECT_TRUE(onThisSystem.restore());
+    EXPECT_FALSE(std::filesystem::exists(logo));
 }
 
 TEST_F(LogoFiles, ALogoThatCantBeWrittenLeavesThePreviousOneAsItWas)

@@ -91,9 +91,10 @@ TEST(LogoBitmap, WritesItsOwnDepthAndTableBackUnchanged)
     }
 }
 
-TEST(LogoBitmap, DamagedHeadersAreNoBitmap)
+TEST(LogoBitmap, DamagedHeadersAndCutPicturesAreNoBitmap)
 {
     const std::string good = bitmapBytes({ .width = 8, .height = 2 });
+    const std::string runs = bitmapBytes({ .width = 16, .height = 2, .runLengths = true });
     const std::pair<const char*, std::string> damaged[] = {
         { "2 bits", withField(good, 28, 2, 2) },
         { "RLE8 at 4 bits", withField(withField(good, 28, 4, 2), 30, 1, 4) },
@@ -103,6 +104,10 @@ TEST(LogoBitmap, DamagedHeadersAreNoBitmap)
         { "more colours than 8 bits hold", withField(good, 46, 257, 4) },
         { "pixels beyond the file", withField(good, 10, 100000, 4) },
         { "short header", good.substr(0, 20) },
+        { "last row cut", good.substr(0, good.size() - 1) },
+        { "runs cut before the last row", runs.substr(0, runs.size() - 6) },
+        { "32 bits over 23000 x 23000 in 1 kB",
+            withField(withField(withField(good, 28, 32, 2), 18, 23000, 4), 22, 23000, 4) },
     };
     TemporaryFolder folder;
     for (const auto& [what, bytes] : damaged) {

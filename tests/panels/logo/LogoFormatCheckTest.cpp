@@ -25,11 +25,23 @@ struct Case {
     const char* expected;
 };
 
-// An 8-bit 320 x 400 file cut or padded to `size` bytes; the toolkit decodes what is there.
-std::string eightBitOfSize(std::size_t size)
+// A 320 x 400 file cut or padded to `size` bytes; padding after a run-length picture's end is
+// never read.
+std::string ofSize(std::size_t size, const BitmapShape& shape = {})
 {
-    std::string bytes = bitmapBytes({});
+    std::string bytes = bitmapBytes(shape);
     bytes.resize(size, '\0');
+    return bytes;
+}
+
+// A run-length file of 1 kB whose header claims `width` x `height`.
+std::string runLengthsClaiming(int width, int height)
+{
+    std::string bytes = bitmapBytes({ .width = 8, .height = 8, .runLengths = true });
+    for (int i = 0; i < 4; ++i) {
+        bytes[18 + i] = static_cast<char>((width >> (8 * i)) & 0xff);
+        bytes[22 + i] = static_cast<char>((height >> (8 * i)) & 0xff);
+    }
     return bytes;
 }
 
@@ -50,10 +62,13 @@ TEST(LogoFormatCheck, OnlyA320By400PictureInsideTheSizeWindowPasses)
         { "run lengths", bitmapBytes({ .runLengths = true }), "refused" },
         { "400 x 320", bitmapBytes({ .width = 400, .height = 320 }), "refused" },
         { "320 x 401", bitmapBytes({ .height = 401 }), "refused" },
-        { "exactly 120000 bytes", eightBitOfSize(120000), "refused" },
-        { "120001 bytes", eightBitOfSize(120001), "passes" },
-        { "139999 bytes", eightBitOfSize(139999), "passes" },
-        { "exactly 140000 bytes", eightBitOfSize(140000), "refused" },
+        { "exactly 120000 bytes", ofSize(120000, { .runLengths = true }), "refused" },
+        { "120001 bytes", ofSize(120001, { .runLengths = true }), "passes" },
+        { "139999 bytes", ofSize(139999), "passes" },
+        { "exactly 140000 bytes", ofSize(140000), "refused" },
+        { "16 colours padded into the window", ofSize(130000, { .bits = 4, .colours = 16 }), "refused" },
+        { "cut short", ofSize(129078 - 640), "Bitmap image is not valid" },
+        { "20000 x 20000 claimed by 1 kB of runs", runLengthsClaiming(20000, 20000), "refused" },
         { "no bitmap", std::string(129078, 'x'), "Bitmap image is not valid" },
         { "empty", "", "Bitmap image is not valid" },
         { "huge size claimed", hugeClaim, "Bitmap image is not valid" },
@@ -73,12 +88,38 @@ TEST(LogoFormatCheck, TheRefusalNamesTheFileAsChosen)
         "Illegal bitmap: " + folder.file("wide.BMP") + " must be 320x400 and 256 colors (8 bit).");
 }
 
-TEST(LogoFormatCheck, FilesThatCantBeMeasuredOrLoadedThrowTheirOwnError)
+TEST(LogoFormatCheck, ABitmapNamedAsABootLogoPassesAndOtherNamesThrowTheirOwnError)
 {
     TemporaryFolder folder;
     std::filesystem::create_directory(folder.file("folder.bmp"));
-    folder.write("logo.png", bitmapBytes({}));
-    EXPECT_EQ(outcome(folder.file("missing.bmp")), "Cannot open file " + folder.file("missing.bmp"));
-    EXPECT_EQ(outcome(folder.file("folder.bmp")), "Cannot open file " + folder.file("folder.bmp"));
-    EXPECT_EQ(outcome(folder.file("logo.png")), "Unknown picture file extension (.png)");
+    const std::pair<const char*, std::string> files[] = {
+        { "LOGO.SYS", bitmapBytes({}) },
+        { "logo.png", bitmapBytes({}) },
+        { "IO.SYS", std::string(129078, 'x') },
+        { "empty.sys", "" },
+    };
+    for (const auto& [name, bytes] : files)
+        folder.write(name, bytes);
+    const std::pair<const char*, std::string> outcomes[] = {
+        { "LOGO.SYS", "passes" },
+        { "logo.png", "Unknown picture file extension (.png)" },
+        { "IO.SYS", "Unknown picture file extension (.SYS)" },
+        { "empty.sys", "Unknown picture file extension (.sys)" },
+        { "missing.bmp", "Cannot open file " + folder.file("missing.bmp") },
+        { "missing.sys", "Cannot open file " + folder.file("missing.sys") },
+        { "folder.bmp", "Cannot open file " + folder.file("folder.bmp") },
+    };
+    for (const auto& [name, expected] : outcomes)
+        EXPECT_EQ(outcome(folder.file(name)), expected) << name;
+}
+
+TEST(LogoFormatCheck, AHeaderIsReadWithoutDecodingThePicture)
+{
+    TemporaryFolder folder;
+    folder.write("claims.bmp", runLengthsClaiming(20000, 20000));
+    LogoBitmapFile file(folder.file("claims.bmp"));
+    EXPECT_EQ(file.header().width, 20000);
+    EXPECT_EQ(file.header().height, 20000);
+    EXPECT_EQ(file.header().bitsPerPixel, 8);
+    EXPECT_LT(file.size(), 2000u);
 }

@@ -9,7 +9,6 @@
 #include "support/MemoryRegistry.h"
 #include "support/ScriptedRandom.h"
 
-#include <QImage>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -27,13 +26,13 @@ protected:
     {
         std::filesystem::create_directories(folder.file("c/WINDOWS"));
         registry->setSystemRoot(folder.file("c/WINDOWS"));
-        for (int width : { 320, 321, 322 }) {
-            // Told apart by their width once written.
-            folder.write(std::to_string(width) + ".bmp", bitmapBytes({ .width = width }));
+        for (int colours : { 256, 255, 254 }) {
+            // Told apart by the length of their colour table once written.
+            folder.write(std::to_string(colours) + ".bmp", bitmapBytes({ .colours = colours }));
         }
     }
 
-    std::string entry(int width) const { return folder.file(std::to_string(width) + ".bmp"); }
+    std::string entry(int colours) const { return folder.file(std::to_string(colours) + ".bmp"); }
 
     CycleModule& make(const LineList& entries, const LineList& settings)
     {
@@ -45,8 +44,8 @@ protected:
         return *module;
     }
 
-    // The width of the picture in the logo file, or 0 when there is none.
-    int logoWidth() const { return QImage(QString::fromStdString(logo), "BMP").width(); }
+    // The length of the logo file's colour table.
+    long long logoColours() const { return fieldAt(TemporaryFolder::readPath(logo), 46, 4); }
 
     std::string failureOfSave()
     {
@@ -67,10 +66,10 @@ protected:
 
 TEST_F(LogoSave, TheStoredEntryBecomesTheLogoBetweenTheTwoSettingsWrites)
 {
-    CycleModule& m = make({ entry(320), entry(321), entry(322) }, { "t", "2" });
+    CycleModule& m = make({ entry(256), entry(255), entry(254) }, { "t", "2" });
     m.save();
     EXPECT_EQ(files->writes(), (Log { "write " + dat, "write " + cfg, "hidden", "write " + cfg }));
-    EXPECT_EQ(logoWidth(), 321);
+    EXPECT_EQ(logoColours(), 255);
     EXPECT_EQ(files->files[cfg], (LineList { "t", "3" }));
     EXPECT_EQ(m.controls().next, "2");
 
@@ -78,13 +77,13 @@ TEST_F(LogoSave, TheStoredEntryBecomesTheLogoBetweenTheTwoSettingsWrites)
     m.save();
     EXPECT_EQ(files->writes(), (Log { "write " + dat, "write " + cfg, "none", "hidden", "write " + cfg }))
         << "the old logo's attributes are cleared before it is replaced";
-    EXPECT_EQ(logoWidth(), 321) << "the unrefreshed field applies the same entry again";
+    EXPECT_EQ(logoColours(), 255) << "the unrefreshed field applies the same entry again";
 }
 
 TEST_F(LogoSave, ADisabledPanelOrAnEmptyListWritesItsFilesOnceAndLeavesTheLogo)
 {
     folder.write("c/logo.sys", "old logo");
-    make({ entry(320) }, { "f", "1" });
+    make({ entry(256) }, { "f", "1" });
     module->setRandom(true);
     module->save();
     EXPECT_EQ(files->writes(), (Log { "write " + dat, "write " + cfg }));
@@ -101,19 +100,22 @@ TEST_F(LogoSave, EveryFailedApplyKeepsTheOldLogoAndTheUnadvancedSettings)
     folder.write("c/logo.sys", "old logo");
     folder.write("text.bmp", "no picture");
     std::filesystem::create_directory(folder.file("folder.bmp"));
+    folder.write("wide.bmp", bitmapBytes({ .width = 640, .height = 480 }));
     struct Failure {
         LineList entries;
         std::string next;
         std::string message;
     };
     const Failure failures[] = {
-        { { entry(320) }, "2", "List index out of bounds" },
-        { { entry(320) }, "-1", "List index out of bounds" },
-        { { entry(320) }, "two", "'two' is not a valid integer value" },
+        { { entry(256) }, "2", "List index out of bounds" },
+        { { entry(256) }, "-1", "List index out of bounds" },
+        { { entry(256) }, "two", "'two' is not a valid integer value" },
         { { folder.file("gone.bmp") }, "1", "Cannot open file " + folder.file("gone.bmp") },
         { { folder.file("text.bmp") }, "1", "Bitmap image is not valid" },
         { { folder.file("folder.bmp") }, "1", "Cannot open file " + folder.file("folder.bmp") },
         { { folder.file("logo.txt") }, "1", "Unknown picture file extension (.txt)" },
+        { { folder.file("wide.bmp") }, "1",
+            "Illegal bitmap: " + folder.file("wide.bmp") + " must be 320x400 and 256 colors (8 bit)." },
     };
     for (const Failure& failure : failures) {
         make(failure.entries, { "t", failure.next });
@@ -124,7 +126,7 @@ TEST_F(LogoSave, EveryFailedApplyKeepsTheOldLogoAndTheUnadvancedSettings)
     }
 
     std::filesystem::permissions(logo, std::filesystem::perms::owner_read);
-    make({ entry(320) }, { "t", "1" });
+    make({ entry(256) }, { "t", "1" });
     EXPECT_EQ(failureOfSave(), "Cannot create file " + logo);
     EXPECT_EQ(files->files[cfg], (LineList { "t", "1" }));
     EXPECT_EQ(TemporaryFolder::readPath(logo), "old logo");

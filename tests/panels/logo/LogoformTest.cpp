@@ -55,7 +55,7 @@ TEST_F(Logoform, AddRefusesBadBitmapsInTheirOwnBoxAndPreviewsTheGoodOnes)
     std::string good = bitmap("good.bmp", {}), wide = bitmap("wide.bmp", { .width = 640, .height = 480 });
     chosen = { good, wide };
     panel().button("BitBtn2")->click();
-    EXPECT_EQ(requests, Names { "Bitmap files|*.bmp" });
+    EXPECT_EQ(requests, Names { "Bitmaps and logo files|*.bmp;*.sys|Bitmap files|*.bmp|Logo files|*.sys" });
     EXPECT_EQ(shown, Names { "Illegal bitmap: " + wide + " must be 320x400 and 256 colors (8 bit)." });
     ASSERT_EQ(list()->model()->rowCount(), 1);
 
