@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -201,6 +202,99 @@ void AtomicFileWriter::commit()
         fail();
     m_temporary.clear();
     syncFolder(folderOf(m_target));
+}
+
+namespace {
+
+bool holds(int fd, std::string_view expected)
+{
+    std::string bytes(expected.size() + 1, '\0');
+    std::size_t filled = 0;
+    for (;;) {
+        if (filled == bytes.size())
+            return false;
+        ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return got == 0 && std::string_view(bytes.data(), filled) == expected;
+        filled += static_cast<std::size_t>(got);
+    }
+}
+
+bool holds(const std::string& path, std::string_view expected)
+{
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat status { };
+    return file.isOpen() && ::fstat(file.get(), &status) == 0 && S_ISREG(status.st_mode) && holds(file.get(), expected);
+}
+
+// The file that the swap took out of place: nobody can open it by the target's name any more, so
+// once no one holds it open for writing (a read lease is refused while someone does) its bytes are
+// final. A file system without leases leaves only the bytes to tell.
+bool untouched(const std::string& displaced, std::string_view expected)
+{
+    FileDescriptor file(::open(displaced.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (!file.isOpen())
+        return false;
+    if (::fcntl(file.get(), F_SETLEASE, F_RDLCK) == 0)
+        ::fcntl(file.get(), F_SETLEASE, F_UNLCK);
+    else if (errno == EAGAIN)
+        return false;
+    return holds(file.get(), expected);
+}
+
+bool sameFile(const struct stat& a, const struct stat& b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+} // namespace
+
+bool AtomicFileWriter::commitUnlessChanged(std::string_view expected)
+{
+    if (!m_file.isOpen())
+        fail();
+    if (m_mode == Mode::InPlace) {
+        if (!holds(m_target, expected))
+            return false;
+        commitInPlace();
+        return true;
+    }
+    if (!m_synced)
+        sync();
+    struct stat ours { };
+    if (::fstat(m_file.get(), &ours) != 0 || (m_mode == Mode::Unnamed && !nameTemporary()) || !m_file.close())
+        fail();
+    // Everything slow (writing, flushing) is done: from here to the swap is a read of the file.
+    if (!holds(m_target, expected))
+        return false;
+    if (::renameat2(AT_FDCWD, m_temporary.c_str(), AT_FDCWD, m_target.c_str(), RENAME_EXCHANGE) != 0) {
+        if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+            fail();
+        // No swap on this file system: an edit landing between the check and the rename is lost.
+        if (::rename(m_temporary.c_str(), m_target.c_str()) != 0)
+            fail();
+        m_temporary.clear();
+        syncFolder(folderOf(m_target));
+        return true;
+    }
+    if (untouched(m_temporary, expected)) {
+        ::unlink(m_temporary.c_str());
+        m_temporary.clear();
+        syncFolder(folderOf(m_target));
+        return true;
+    }
+    // Another program saved between the check and the swap: its file goes back in place. Should it
+    // have saved over ours in that moment too, the newer of its two files is the one kept.
+    struct stat back { };
+    if (::renameat2(AT_FDCWD, m_temporary.c_str(), AT_FDCWD, m_target.c_str(), RENAME_EXCHANGE) != 0
+        || ::lstat(m_temporary.c_str(), &back) != 0 || !sameFile(back, ours)) {
+        // The temporary's name holds a file of the other program's, which is never ours to remove.
+        ::rename(m_temporary.c_str(), m_target.c_str());
+        m_temporary.clear();
+    }
+    return false;
 }
 
 // Room for the new contents is claimed before the first byte changes, so a full disk refuses the

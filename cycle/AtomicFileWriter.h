@@ -30,6 +30,13 @@ public:
     // can still check that replacing it is right, and drop the writer if not. commit() may follow.
     void sync();
     void commit();
+    // For a file that other programs may edit meanwhile (win.ini, system.ini, the registry store):
+    // replaces the target only when it still holds `expected`, the bytes the new contents were made
+    // from, checked right before the replacement. Where the system can swap two names at once, the
+    // swap hands back the file that was replaced, which is checked again, untouched and no longer
+    // open for writing, and given back when it is not. False when the target holds something else:
+    // it is left as the other program left it, and the new contents are dropped.
+    bool commitUnlessChanged(std::string_view expected);
 
 private:
     enum class Mode { Unnamed, Named, InPlace };

@@ -17,6 +17,11 @@ void LineFiles::write(const std::string& path, const LineList& lines)
     writeLineList(path, lines, bytesFromNul(path));
 }
 
+void LineFiles::edit(const std::string& path, LineList& lines, const std::function<void(LineList&)>& change)
+{
+    editLineList(path, lines, change);
+}
+
 void LineFiles::readBlock(const std::string& path, LineBlock& lines) const
 {
     readLineBlock(path, lines);

@@ -16,6 +16,8 @@ public:
     virtual bool exists(const std::string& path) const;
     virtual void read(const std::string& path, LineList& lines) const;
     virtual void write(const std::string& path, const LineList& lines);
+    // Reads, edits and writes back a file that other programs may edit meanwhile (editLineList).
+    virtual void edit(const std::string& path, LineList& lines, const std::function<void(LineList&)>& change);
     virtual void readBlock(const std::string& path, LineBlock& lines) const;
     // The same, and whether bytes other than NULs follow the NUL that ended the file's text.
     virtual void readBlockUpToNul(const std::string& path, LineBlock& lines, bool& textAfterNul) const;

@@ -4,6 +4,7 @@
 #include "cycle/AtomicFileWriter.h"
 #include "cycle/ENotEnoughMemory.h"
 #include "cycle/Exception.h"
+#include "cycle/FileBytes.h"
 #include "cycle/LineSplitter.h"
 #include "cycle/RegularFile.h"
 
@@ -70,6 +71,34 @@ void writeLineList(const std::string& path, const LineList& lines, std::string_v
     }
     file.write(tail);
     file.commit();
+}
+
+void editLineList(const std::string& path, LineList& lines, const std::function<void(LineList&)>& change)
+{
+    // An editor saving every few milliseconds can overtake a write now and then, not for long.
+    constexpr int attempts = 20;
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        std::string before;
+        if (!readFileBytes(path, before))
+            throw Exception(formatMessage("Cannot open file %s", path));
+        LineSplitter splitter;
+        splitter.feed(before);
+        LineList edited = splitter.finish();
+        change(edited);
+
+        AtomicFileWriter file(path);
+        for (const auto& line : edited) {
+            file.write(line);
+            file.write("\r\n");
+        }
+        if (auto nul = before.find('\0'); nul != std::string::npos)
+            file.write(std::string_view(before).substr(nul));
+        if (file.commitUnlessChanged(before)) {
+            lines = std::move(edited);
+            return;
+        }
+    }
+    throw Exception(formatMessage("%s kept changing while it was being written", path));
 }
 
 std::string bytesFromNul(const std::string& path)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,14 @@ void writeLineList(const std::string& path, const LineList& lines);
 
 // The same, with `tail` written as it is after the last line.
 void writeLineList(const std::string& path, const LineList& lines, std::string_view tail);
+
+// For a file that other programs may edit at the same moment (win.ini, system.ini): reads it,
+// lets `change` edit its lines, and writes them back with the bytes from its NUL on, replacing the
+// file only while it still holds what was read. A file that moved meanwhile is read and edited
+// again, a few times at most. `lines` gets the lines as written. Throws "Cannot open file %s",
+// what `change` throws (nothing is written then), "Cannot create file %s", and "%s kept changing
+// while it was being written" when another program's saves kept overtaking this one.
+void editLineList(const std::string& path, LineList& lines, const std::function<void(LineList&)>& change);
 
 // The file's bytes from its first NUL to its end: what reading it as a line list leaves out.
 // Empty when it holds no NUL or can't be read.

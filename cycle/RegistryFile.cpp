@@ -107,14 +107,6 @@ std::optional<RegistryFile::Stamp> RegistryFile::stampOnDisk() const
         static_cast<long long>(status.st_ctim.tv_nsec) };
 }
 
-// The times on disk move in steps of a few milliseconds, so an edit of the same size can keep the
-// stamp; the bytes tell.
-bool RegistryFile::changedOnDisk() const
-{
-    std::string bytes;
-    return stampOnDisk() != m_stamp || !readFileBytes(m_path, bytes) || bytes != m_bytes;
-}
-
 void RegistryFile::forgetDocument()
 {
     m_document.reset();
@@ -193,10 +185,8 @@ RegistryFile::Written RegistryFile::writeDocument()
     try {
         AtomicFileWriter file(m_path);
         file.write(text);
-        file.sync();
-        if (changedOnDisk())
+        if (!file.commitUnlessChanged(m_bytes))
             return Written::Overtaken;
-        file.commit();
     } catch (const Exception&) {
         return Written::Not;
     }

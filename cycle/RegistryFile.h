@@ -42,7 +42,6 @@ private:
     RegistryDocument& document();
     void forgetDocument();
     std::optional<Stamp> stampOnDisk() const;
-    bool changedOnDisk() const;
     // Overtaken: the file changed on disk while the new one was being written, and stays as it is.
     enum class Written { Whole, Overtaken, Not };
     Written writeDocument();
@@ -52,5 +51,7 @@ private:
     std::string m_path;
     std::optional<RegistryDocument> m_document;
     std::optional<Stamp> m_stamp;
-    std::string m_bytes; // the file as it was when parsed or last written
+    // The file as it was when parsed or last written. The times on disk move in steps of a few
+    // milliseconds, so an edit of the same size can keep the stamp; the bytes tell.
+    std::string m_bytes;
 };

@@ -4,6 +4,7 @@
 #include "cycle/FileWriteAll.h"
 #include "cycle/StaleTemporaries.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <io.h>
@@ -155,6 +156,53 @@ void AtomicFileWriter::commit()
     if (!MoveFileExA(m_temporary.c_str(), m_target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         fail();
     m_temporary.clear();
+}
+
+namespace {
+
+bool holds(const std::string& path, std::string_view expected)
+{
+    FileDescriptor file(::_open(path.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT));
+    if (!file.isOpen())
+        return false;
+    std::string bytes(expected.size() + 1, '\0');
+    std::size_t filled = 0;
+    for (;;) {
+        if (filled == bytes.size())
+            return false;
+        const auto piece = static_cast<unsigned>(std::min<std::size_t>(bytes.size() - filled, 0x40000000u));
+        int got = ::_read(file.get(), bytes.data() + filled, piece);
+        if (got <= 0)
+            return got == 0 && std::string_view(bytes.data(), filled) == expected;
+        filled += static_cast<std::size_t>(got);
+    }
+}
+
+} // namespace
+
+// Windows can't swap two names: the check comes right before the replacement, which is all there is.
+bool AtomicFileWriter::commitUnlessChanged(std::string_view expected)
+{
+    if (!m_file.isOpen())
+        fail();
+    if (m_mode != Mode::InPlace) {
+        if (!m_synced)
+            sync();
+        if (!m_file.close())
+            fail();
+    }
+    if (!holds(m_target, expected))
+        return false;
+    if (m_mode == Mode::InPlace) {
+        commitInPlace();
+        return true;
+    }
+    if (m_existed && m_permissions != 0)
+        SetFileAttributesA(m_temporary.c_str(), m_permissions);
+    if (!MoveFileExA(m_temporary.c_str(), m_target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        fail();
+    m_temporary.clear();
+    return true;
 }
 
 void AtomicFileWriter::commitInPlace()

@@ -58,11 +58,12 @@ void SaverApply::readSystemIni()
 SaverApply::Outcome SaverApply::writeSystemIni(const std::string& entryPath)
 {
     Outcome outcome = Outcome::NotAScreenSaver;
-    if (isScreenSaver(entryPath)) {
-        bool added = SystemIniScreenSaver(m_systemIni).setSaver(m_system->shortPath(entryPath));
-        outcome = added ? Outcome::Added : Outcome::Replaced;
-    }
-    m_files->write(m_systemIniPath, m_systemIni);
+    const bool saver = isScreenSaver(entryPath);
+    const std::string path = saver ? m_system->shortPath(entryPath) : std::string();
+    m_files->edit(m_systemIniPath, m_systemIni, [&](LineList& image) {
+        if (saver)
+            outcome = SystemIniScreenSaver(image).setSaver(path) ? Outcome::Added : Outcome::Replaced;
+    });
     if (outcome == Outcome::Added)
         writeRegistryStrings(*m_registry, desktopKey, { { "ScreenSaveActive", "1" } });
     return outcome;

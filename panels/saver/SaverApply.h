@@ -33,7 +33,8 @@ public:
 
     // Reads system.ini afresh into the image; "Cannot open file %s" when it can't be read.
     void readSystemIni();
-    // Puts the entry into the image and writes the whole image back, changed or not.
+    // Puts the entry into system.ini as it is on disk now (what another program saved since it was
+    // read is kept) and writes it back whole, changed or not; the edited lines become the image.
     Outcome writeSystemIni(const std::string& entryPath);
 
     // The extension, from the last "." after the last separator, is ".scr" in any letter case.

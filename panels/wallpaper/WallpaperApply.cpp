@@ -55,10 +55,11 @@ void WallpaperApply::readWinIni()
 
 void WallpaperApply::writeWinIni(const AppliedEntry& entry)
 {
-    WinIniWallpaper lines(m_winIni);
-    lines.setWallpaper(entry.path);
-    lines.setTiling(entry.flag);
-    m_files->write(m_winIniPath, m_winIni);
+    m_files->edit(m_winIniPath, m_winIni, [&entry](LineList& image) {
+        WinIniWallpaper lines(image);
+        lines.setWallpaper(entry.path);
+        lines.setTiling(entry.flag);
+    });
 }
 
 void WallpaperApply::setDesktopValues(const AppliedEntry& entry)
@@ -71,11 +72,12 @@ void WallpaperApply::applyGiven(const std::optional<std::string>& path, const st
     if (!path && !flag)
         return;
     readWinIni();
-    WinIniWallpaper lines(m_winIni);
-    if (path)
-        lines.setWallpaper(*path);
-    if (flag)
-        lines.setTiling(*flag);
-    m_files->write(m_winIniPath, m_winIni);
+    m_files->edit(m_winIniPath, m_winIni, [&](LineList& image) {
+        WinIniWallpaper lines(image);
+        if (path)
+            lines.setWallpaper(*path);
+        if (flag)
+            lines.setTiling(*flag);
+    });
     writeRegistryStrings(*m_registry, desktopKey, desktopValues(path.value_or(""), flag.value_or("")));
 }

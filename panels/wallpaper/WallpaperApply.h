@@ -24,7 +24,8 @@ public:
 
     // Reads win.ini afresh into the image; "Cannot open file %s" when it can't be read.
     void readWinIni();
-    // Puts the entry's path and tiling into the image and writes the image back to win.ini.
+    // Puts the entry's path and tiling into win.ini as it is on disk now, so that what another
+    // program saved since it was read is kept, and keeps the edited lines as the image.
     void writeWinIni(const AppliedEntry& entry);
     // Sets the registry values the entry has text for: no "Wallpaper" for an empty path, no
     // "TileWallpaper" for a flag other than "t" or "f". Nothing when the key is missing.

@@ -280,3 +280,59 @@ TEST(WriteFileAtomically, AWritableFileInAFolderThatRefusesNewFilesIsWrittenInPl
     EXPECT_EQ(folder.read("system.bak"), "[boot]\r\n");
     EXPECT_EQ(folder.entryCount(), 2u);
 }
+
+// What another program may do to win.ini between the moment it was read and the replacement.
+TEST(WriteFileAtomically, AFileAnotherProgramSavedMeanwhileIsNeverReplaced)
+{
+    struct Case {
+        const char* what;
+        std::function<void(TemporaryFolder&)> meanwhile;
+        bool replaced;
+        std::string after;
+    };
+    const Case cases[] = {
+        { "nothing", [](TemporaryFolder&) {}, true, "ours" },
+        { "the same bytes saved by rename",
+            [](TemporaryFolder& folder) {
+                folder.write("copy", "read");
+                std::filesystem::rename(folder.file("copy"), folder.file("win.ini"));
+            },
+            true, "ours" },
+        { "saved by rename",
+            [](TemporaryFolder& folder) {
+                folder.write("copy", "theirs");
+                std::filesystem::rename(folder.file("copy"), folder.file("win.ini"));
+            },
+            false, "theirs" },
+        { "rewritten in place, same size", [](TemporaryFolder& folder) { folder.write("win.ini", "reed"); }, false,
+            "reed" },
+        { "deleted", [](TemporaryFolder& folder) { std::filesystem::remove(folder.file("win.ini")); }, false, "" },
+    };
+    for (const Case& c : cases) {
+        TemporaryFolder folder;
+        folder.write("win.ini", "read");
+        AtomicFileWriter file(folder.file("win.ini"));
+        file.write("ours");
+        c.meanwhile(folder);
+        EXPECT_EQ(file.commitUnlessChanged("read"), c.replaced) << c.what;
+        EXPECT_EQ(folder.read("win.ini"), c.after) << c.what;
+        EXPECT_EQ(folder.entryCount(), c.after.empty() ? 0u : 1u) << c.what << ": no temporary left";
+    }
+}
+
+// An editor that writes in place may have opened the file before the replacement and write after
+// it: as long as anyone holds the file open for writing it stays in place.
+TEST(WriteFileAtomically, AFileOpenForWritingElsewhereIsNotReplaced)
+{
+    TemporaryFolder folder;
+    folder.write("system.ini", "read");
+    const int editor = ::open(folder.file("system.ini").c_str(), O_WRONLY);
+    ASSERT_GE(editor, 0);
+    AtomicFileWriter file(folder.file("system.ini"));
+    file.write("ours");
+    EXPECT_FALSE(file.commitUnlessChanged("read"));
+    ASSERT_EQ(::pwrite(editor, "edit", 4, 0), 4);
+    ::close(editor);
+    EXPECT_EQ(folder.read("system.ini"), "edit");
+    EXPECT_EQ(folder.entryCount(), 1u);
+}

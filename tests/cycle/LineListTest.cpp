@@ -4,6 +4,7 @@
 #include "cycle/LineFiles.h"
 #include "cycle/LineSplitter.h"
 #include "cycle/TemporaryFolder.h"
+#include "support/FailureOf.h"
 
 #include <gtest/gtest.h>
 
@@ -190,4 +191,46 @@ TEST(ReadLineList, FilesLargerThanOneReadKeepEveryLine)
     LineList lines;
     readLineList(folder.file("murello.dat"), lines);
     EXPECT_EQ(lines, expected);
+}
+
+TEST(EditLineList, AnEditSavedByAnotherProgramMeanwhileIsKeptAndOursMadeAgainOnIt)
+{
+    TemporaryFolder folder;
+    const std::string winIni = folder.file("win.ini");
+    folder.write("win.ini", "[Desktop]\r\nWallpaper=a\r\n" + std::string("\0tail", 5));
+    int edits = 0;
+    LineList lines;
+    LineFiles().edit(winIni, lines, [&](LineList& image) {
+        // The user saves the file by hand while the program edits the copy it read.
+        if (edits++ == 0)
+            folder.write("win.ini", "[Desktop]\r\nWallpaper=a\r\n[Fonts]\r\nhand=1\r\n");
+        image[1] = "Wallpaper=b";
+    });
+    EXPECT_EQ(edits, 2);
+    EXPECT_EQ(folder.read("win.ini"), "[Desktop]\r\nWallpaper=b\r\n[Fonts]\r\nhand=1\r\n");
+    EXPECT_EQ(lines, (LineList { "[Desktop]", "Wallpaper=b", "[Fonts]", "hand=1" }));
+}
+
+TEST(EditLineList, SavesThatKeepOvertakingItOrAnEditThatFailsLeaveTheFileAsItIs)
+{
+    TemporaryFolder folder;
+    const std::string systemIni = folder.file("system.ini");
+    folder.write("system.ini", "[boot]\r\n");
+    int edits = 0;
+    LineList lines { "kept" };
+    auto overtaken = [&](LineList& image) {
+        folder.write("system.ini", "[boot]\r\nhand=" + std::to_string(++edits) + "\r\n");
+        image.push_back("SCRNSAVE.EXE=x.scr");
+    };
+    EXPECT_EQ(failureOf([&] { editLineList(systemIni, lines, overtaken); }),
+        systemIni + " kept changing while it was being written");
+    EXPECT_EQ(folder.read("system.ini"), "[boot]\r\nhand=" + std::to_string(edits) + "\r\n");
+    EXPECT_EQ(edits, 20);
+    EXPECT_EQ(lines, LineList { "kept" });
+
+    EXPECT_EQ(failureOf([&] {
+        editLineList(systemIni, lines, [](LineList&) { throw Exception("Unable to insert a line"); });
+    }),
+        "Unable to insert a line");
+    EXPECT_EQ(folder.entryCount(), 1u);
 }

@@ -32,6 +32,15 @@ public:
         files[path] = lines;
     }
 
+    void edit(const std::string& path, LineList& lines, const std::function<void(LineList&)>& change) override
+    {
+        LineList edited;
+        read(path, edited);
+        change(edited);
+        write(path, edited);
+        lines = std::move(edited);
+    }
+
     void readBlock(const std::string& path, LineBlock& lines) const override
     {
         LineList read;
