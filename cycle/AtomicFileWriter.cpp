@@ -270,6 +270,8 @@ bool AtomicFileWriter::commitUnlessChanged(std::string_view expected)
     if (!holds(m_target, expected))
         return false;
     if (::renameat2(AT_FDCWD, m_temporary.c_str(), AT_FDCWD, m_target.c_str(), RENAME_EXCHANGE) != 0) {
+        if (errno == ENOENT)
+            return false; // removed since the check
         if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
             fail();
         // No swap on this file system: an edit landing between the check and the rename is lost.
