@@ -257,7 +257,7 @@ bool AtomicFileWriter::commitUnlessChanged(std::string_view expected)
         fail();
     if (m_mode == Mode::InPlace) {
         if (!holds(m_target, expected))
-            return false;
+            return drop();
         commitInPlace();
         return true;
     }
@@ -268,10 +268,10 @@ bool AtomicFileWriter::commitUnlessChanged(std::string_view expected)
         fail();
     // Everything slow (writing, flushing) is done: from here to the swap is a read of the file.
     if (!holds(m_target, expected))
-        return false;
+        return drop();
     if (::renameat2(AT_FDCWD, m_temporary.c_str(), AT_FDCWD, m_target.c_str(), RENAME_EXCHANGE) != 0) {
         if (errno == ENOENT)
-            return false; // removed since the check
+            return drop(); // removed since the check
         if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
             fail();
         // No swap on this file system: an edit landing between the check and the rename is lost.
@@ -296,6 +296,15 @@ bool AtomicFileWriter::commitUnlessChanged(std::string_view expected)
         ::rename(m_temporary.c_str(), m_target.c_str());
         m_temporary.clear();
     }
+    return drop();
+}
+
+bool AtomicFileWriter::drop()
+{
+    m_file.close();
+    if (!m_temporary.empty())
+        ::unlink(m_temporary.c_str());
+    m_temporary.clear();
     return false;
 }
 

@@ -45,6 +45,8 @@ private:
     static constexpr std::size_t bufferSize = 1 << 20;
 
     [[noreturn]] void fail();
+    // Removes the temporary and leaves the target as it is; false, for commitUnlessChanged.
+    bool drop();
     bool openUnnamed(const std::string& folder);
     bool openNamed();
     bool openInPlace();

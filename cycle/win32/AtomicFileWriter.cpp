@@ -192,7 +192,7 @@ bool AtomicFileWriter::commitUnlessChanged(std::string_view expected)
             fail();
     }
     if (!holds(m_target, expected))
-        return false;
+        return drop();
     if (m_mode == Mode::InPlace) {
         commitInPlace();
         return true;
@@ -203,6 +203,15 @@ bool AtomicFileWriter::commitUnlessChanged(std::string_view expected)
         fail();
     m_temporary.clear();
     return true;
+}
+
+bool AtomicFileWriter::drop()
+{
+    m_file.close();
+    if (!m_temporary.empty())
+        DeleteFileA(m_temporary.c_str());
+    m_temporary.clear();
+    return false;
 }
 
 void AtomicFileWriter::commitInPlace()
