@@ -99,8 +99,11 @@ add_library(zentrel_modules STATIC
     panels/saver/SystemIniScreenSaver.cpp
     panels/sound/SoundApply.cpp
     panels/sound/SoundModule.cpp
+    panels/theme/ThemeFile.cpp
     panels/theme/ThemeModule.cpp
+    panels/theme/ThemeSettings.cpp
     panels/theme/ThemeShell.cpp
+    panels/theme/ThemeVariables.cpp
     panels/wallpaper/FileExtension.cpp
     panels/wallpaper/WallpaperApply.cpp
     panels/wallpaper/WallpaperModule.cpp

@@ -18,6 +18,21 @@ std::string crLfLines(std::initializer_list<const char*> lines)
     return text;
 }
 
+// Every sound event of a Windows 98 machine, by application, each without a sound, so that a
+// theme's sounds have their keys as they would there.
+std::string soundEventKeys()
+{
+    std::string text;
+    for (const char* event : { ".Default\\.Default", ".Default\\AppGPFault", ".Default\\Close", ".Default\\MailBeep",
+             ".Default\\Maximize", ".Default\\MenuCommand", ".Default\\MenuPopup", ".Default\\Minimize",
+             ".Default\\Open", ".Default\\RestoreDown", ".Default\\RestoreUp", ".Default\\SystemAsterisk",
+             ".Default\\SystemExclamation", ".Default\\SystemExit", ".Default\\SystemHand", ".Default\\SystemQuestion",
+             ".Default\\SystemStart", "Explorer\\EmptyRecycleBin", "Explorer\\Navigating", "MPlayer\\Close",
+             "MPlayer\\Open", "SoundRec\\Close", "SoundRec\\Open" })
+        text += std::string("[HKEY_CURRENT_USER\\AppEvents\\Schemes\\Apps\\") + event + "\\.Current]\r\n@=\"\"\r\n\r\n";
+    return text;
+}
+
 } // namespace
 
 std::string registry(const std::string& windowsDirectory)
@@ -67,13 +82,8 @@ std::string registry(const std::string& windowsDirectory)
             "\"WindowFrame\"=\"0 0 0\"",
             "\"WindowText\"=\"0 0 0\"",
             "",
-            "[HKEY_CURRENT_USER\\AppEvents\\Schemes\\Apps\\.Default\\SystemStart\\.Current]",
-            "@=\"\"",
-            "",
-            "[HKEY_CURRENT_USER\\AppEvents\\Schemes\\Apps\\.Default\\SystemExit\\.Current]",
-            "@=\"\"",
-            "",
-        });
+        })
+        + soundEventKeys();
 }
 
 std::string winIni()

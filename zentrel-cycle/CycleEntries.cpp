@@ -1,14 +1,15 @@
-#include "zentrel-cycle/CycleEntry.h"
 #include "panels/logo/LogoApply.h"
 #include "panels/logo/LogoModule.h"
 #include "panels/saver/SaverApply.h"
 #include "panels/saver/SaverModule.h"
 #include "panels/sound/SoundApply.h"
 #include "panels/sound/SoundModule.h"
+#include "panels/theme/ThemeApplier.h"
 #include "panels/theme/ThemeModule.h"
 #include "panels/theme/ThemeShell.h"
 #include "panels/wallpaper/WallpaperApply.h"
 #include "panels/wallpaper/WallpaperModule.h"
+#include "zentrel-cycle/CycleEntry.h"
 
 #include <algorithm>
 #include <memory>
@@ -70,19 +71,32 @@ CycleEntry logo()
 }
 
 // The theme goes to the shell's "Apply Settings". The panel goes on silently whatever happened,
-// as on Windows; here the built-in shell's failures are reported, after the position advanced.
+// as on Windows; here the built-in shell's failures are reported, after the position advanced,
+// and the sounds this machine has no event for are named on the theme's line.
 CycleEntry theme()
 {
     CycleEntry entry;
     entry.name = "theme";
     entry.lineNames = { "theme" };
     auto failures = std::make_shared<std::vector<std::string>>();
+    auto note = std::make_shared<std::string>();
     entry.reportedFailures = failures;
-    entry.parameters = [failures](const CycleServices& services) {
+    entry.parameters = [failures, note](const CycleServices& services) {
         return themeModule(makeThemeShell(
-            services.system, services.programDirectory, {}, [failures](const std::vector<std::string>& messages) {
-                failures->insert(failures->end(), messages.begin(), messages.end());
+            services.system, services.programDirectory, {}, [failures, note](const ThemeApplied& outcome) {
+                failures->insert(failures->end(), outcome.failures.begin(), outcome.failures.end());
+                *note = soundsNotSetNote(outcome.soundsNotSet);
+                // A failed line has no room for the note: it joins the messages.
+                if (!outcome.failures.empty() && !note->empty()) {
+                    failures->push_back(*note);
+                    failures->back().front() = 'S';
+                }
             }));
+    };
+    entry.describe = [note](const AppliedEntry&) {
+        std::string text = note->empty() ? std::string() : " (" + *note + ")";
+        note->clear();
+        return text;
     };
     return entry;
 }

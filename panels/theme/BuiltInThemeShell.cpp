@@ -3,15 +3,16 @@
 #include "panels/theme/ThemeApplier.h"
 #include "panels/theme/ThemeFile.h"
 #include "panels/theme/ThemeModule.h"
+#include "panels/theme/ThemePreview.h"
 
 #include <optional>
 
-BuiltInThemeShell::BuiltInThemeShell(std::shared_ptr<System> platform, std::shared_ptr<ThemeApplier> applier,
-    std::function<void(const ThemeSettings&)> show, Failed failed)
+BuiltInThemeShell::BuiltInThemeShell(
+    std::shared_ptr<System> platform, std::shared_ptr<ThemeApplier> applier, Show show, Applied applied)
     : m_platform(std::move(platform))
     , m_applier(std::move(applier))
     , m_show(std::move(show))
-    , m_failed(std::move(failed))
+    , m_applied(std::move(applied))
 {
 }
 
@@ -29,17 +30,17 @@ void BuiltInThemeShell::shellExecute(const std::string& verb, const std::string&
     if (verb == themeApplyVerb) {
         if (!theme)
             return;
-        std::vector<std::string> failures = m_applier->apply(target);
-        if (!failures.empty() && m_failed)
-            m_failed(failures);
+        ThemeApplied outcome = m_applier->apply(target);
+        if (m_applied)
+            m_applied(outcome);
     } else if (verb == themeOpenVerb && theme && m_show) {
-        std::optional<ThemeSettings> settings;
+        std::optional<ThemePreview> preview;
         try {
-            settings = m_applier->read(target);
+            preview = m_applier->preview(target);
         } catch (const std::exception&) {
         }
-        if (settings)
-            m_show(*settings);
+        if (preview)
+            m_show(*preview);
     } else {
         m_platform->shellExecute(verb, target);
     }

@@ -5,23 +5,24 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 class ThemeApplier;
-struct ThemeSettings;
+class ThemePreview;
+struct ThemeApplied;
 
 // The shell where no theme software exists: it carries out "Apply Settings" on a theme file
 // itself, at once, and "open" on one shows what the theme would change with `show` (without one,
 // the platform opens it). A theme that can't be read shows nothing, and "Apply Settings" on any
 // other file does nothing, as a shell that knows no such verb for it. Everything else goes to the
-// platform. What failed in an "Apply Settings" goes to `failed` when one is given; the panel, like
-// the shell it stands in for, gives none.
+// platform. What each "Apply Settings" came to goes to `applied` when one is given; the panel,
+// like the shell it stands in for, gives none.
 class BuiltInThemeShell : public System {
 public:
-    using Failed = std::function<void(const std::vector<std::string>& messages)>;
+    using Show = std::function<void(const ThemePreview& theme)>;
+    using Applied = std::function<void(const ThemeApplied& outcome)>;
 
-    BuiltInThemeShell(std::shared_ptr<System> platform, std::shared_ptr<ThemeApplier> applier,
-        std::function<void(const ThemeSettings& theme)> show, Failed failed = {});
+    BuiltInThemeShell(
+        std::shared_ptr<System> platform, std::shared_ptr<ThemeApplier> applier, Show show, Applied applied = {});
 
     std::string programDirectory() override { return m_platform->programDirectory(); }
     std::string shortPath(const std::string& path) override { return m_platform->shortPath(path); }
@@ -39,6 +40,6 @@ public:
 private:
     std::shared_ptr<System> m_platform;
     std::shared_ptr<ThemeApplier> m_applier;
-    std::function<void(const ThemeSettings&)> m_show;
-    Failed m_failed;
+    Show m_show;
+    Applied m_applied;
 };

@@ -32,13 +32,20 @@ std::string foldedName(std::string_view text)
 ThemeFile::ThemeFile(const LineList& lines)
 {
     Section* current = nullptr;
+    bool inSections = false;
     for (const std::string& line : lines) {
         std::string_view text = trimmed(line);
-        if (text.empty() || text.front() == ';')
+        if (text.empty())
             continue;
+        if (text.front() == ';') {
+            if (!inSections && !m_firstComment)
+                m_firstComment = trimmed(text.substr(1));
+            continue;
+        }
         if (text.front() == '[') {
             std::size_t close = text.find(']');
             current = close == std::string_view::npos ? nullptr : &sectionNamed(trimmed(text.substr(1, close - 1)));
+            inSections = true;
             continue;
         }
         std::size_t equals = text.find('=');

@@ -27,6 +27,8 @@ public:
     const Values& values(std::string_view section) const;
     // The section names as first written, each once, in file order.
     const std::vector<std::string>& sectionNames() const { return m_order; }
+    // The text of the first comment line before the first section, without its ";" and blanks.
+    const std::optional<std::string>& firstComment() const { return m_firstComment; }
 
 private:
     struct Section {
@@ -37,6 +39,7 @@ private:
 
     std::map<std::string, Section> m_sections; // by folded name
     std::vector<std::string> m_order;
+    std::optional<std::string> m_firstComment;
 };
 
 // The text with the ASCII letters upper-cased, for comparing names.

@@ -9,17 +9,17 @@
 
 #ifdef _WIN32
 std::shared_ptr<System> makeThemeShell(std::shared_ptr<System> platform, const std::string&,
-    std::function<void(const ThemeSettings&)>, std::function<void(const std::vector<std::string>&)>)
+    std::function<void(const ThemePreview&)>, std::function<void(const ThemeApplied&)>)
 {
     return platform;
 }
 #else
 std::shared_ptr<System> makeThemeShell(std::shared_ptr<System> platform, const std::string& programDirectory,
-    std::function<void(const ThemeSettings&)> show, std::function<void(const std::vector<std::string>&)> failed)
+    std::function<void(const ThemePreview&)> show, std::function<void(const ThemeApplied&)> applied)
 {
     auto registry = std::make_shared<RegistryFile>(StandInMachine(programDirectory).registryPath());
     auto applier = std::make_shared<ThemeApplier>(registry, std::make_shared<LineFiles>(), platform);
     return std::make_shared<BuiltInThemeShell>(
-        std::move(platform), std::move(applier), std::move(show), std::move(failed));
+        std::move(platform), std::move(applier), std::move(show), std::move(applied));
 }
 #endif

@@ -12,12 +12,17 @@ constexpr char separator = '\\';
 constexpr char separator = '/';
 #endif
 
+bool isSeparator(char c)
+{
+    return c == '\\' || c == '/';
+}
+
 } // namespace
 
 ThemeVariables::ThemeVariables(const std::string& windowsDirectory, const std::string& themePath)
 {
     if (!windowsDirectory.empty())
-        m_windowsDirectory = windowsDirectory + separator;
+        m_windowsDirectory = isSeparator(windowsDirectory.back()) ? windowsDirectory : windowsDirectory + separator;
     std::size_t folderEnd = themePath.find_last_of("/\\:");
     if (folderEnd != std::string::npos)
         m_themeDirectory = themePath.substr(0, folderEnd + 1);
@@ -55,6 +60,9 @@ std::string ThemeVariables::expand(std::string_view text) const
         result += *value;
         onVariable = true;
         at = close + 1;
+        // "%WinDir%\\x" is as common as "%WinDir%x": the value brings its own separator.
+        while (!value->empty() && isSeparator(value->back()) && at < text.size() && isSeparator(text[at]))
+            ++at;
     }
     return result;
 }

@@ -2,7 +2,7 @@
 
 #include "convert/jpeg/TJPEGImage.h"
 #include "cycle/PosixSystem.h"
-#include "panels/theme/ThemeSettings.h"
+#include "panels/theme/ThemePreview.h"
 #include "panels/theme/ThemeShell.h"
 #include "panels/theme/TthemeformGeometry.h"
 #include "panels/theme/Tthemeview.h"
@@ -36,7 +36,7 @@ QImage wallpaperPicture(const std::string& path)
 Tthemeform::Tthemeform(TWindowSet& windows)
     : Tthemeform(windows,
         makeThemeShell(std::make_shared<PosixSystem>(), windows.programDirectory(),
-            [this](const ThemeSettings& theme) { showTheme(theme); }))
+            [this](const ThemePreview& theme) { showTheme(theme); }))
 {
 }
 
@@ -55,12 +55,12 @@ Tthemeform::Tthemeform(TWindowSet& windows, std::shared_ptr<System> shell)
 }
 
 // A wallpaper that can't be shown leaves the picture out; the rest of the theme is still shown.
-void Tthemeform::showTheme(const ThemeSettings& theme)
+void Tthemeform::showTheme(const ThemePreview& theme)
 {
     QImage picture;
-    if (theme.wallpaper) {
+    if (theme.wallpaper()) {
         try {
-            picture = wallpaperPicture(*theme.wallpaper);
+            picture = wallpaperPicture(*theme.wallpaper());
         } catch (const std::exception&) {
         }
     }

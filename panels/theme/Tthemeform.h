@@ -8,7 +8,7 @@
 class System;
 class Tthemeview;
 class TWindowSet;
-struct ThemeSettings;
+class ThemePreview;
 
 // The theme panel. It shows the state of its ThemePanel in the controls and hands every user
 // action to it; its Save and its preview hand the theme files to the shell.
@@ -25,7 +25,7 @@ public:
 private:
     Tthemeform(TWindowSet& windows, std::shared_ptr<System> shell);
 
-    void showTheme(const ThemeSettings& theme);
+    void showTheme(const ThemePreview& theme);
 
     std::unique_ptr<ThemePanel> panel_;
     std::unique_ptr<Tthemeview> themeview_;

@@ -1,11 +1,13 @@
 #include "panels/theme/Tthemeview.h"
 
-#include "panels/theme/ThemeSettings.h"
+#include "panels/theme/ThemePreview.h"
 #include "panels/theme/TthemeviewGeometry.h"
 
 #include <QLabel>
+#include <QListView>
+#include <QPainter>
 #include <QPixmap>
-#include <QPlainTextEdit>
+#include <QStandardItemModel>
 
 namespace {
 
@@ -14,23 +16,40 @@ QString shown(const std::string& text)
     return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+QPixmap swatch(const ThemePreview::Colour& colour)
+{
+    QPixmap pixmap(12, 12);
+    pixmap.fill(QColor(colour.red, colour.green, colour.blue));
+    QPainter painter(&pixmap);
+    painter.setPen(Qt::black);
+    painter.drawRect(0, 0, 11, 11);
+    return pixmap;
+}
+
 } // namespace
 
 Tthemeview::Tthemeview()
     : TSkinnedForm(TthemeviewGeometry)
+    , items_(new QStandardItemModel(this))
 {
     image("pic")->setAlignment(Qt::AlignCenter);
+    QListView* list = listBox("items");
+    list->setModel(items_);
+    // Rows differ in width; each is laid out whole, so the longest scrolls into view.
+    list->setUniformItemSizes(false);
+    list->setTextElideMode(Qt::ElideNone);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     onClick("BitBtn1", [this] { BitBtn1Click(); });
     onClick("BitBtn2", [this] { BitBtn2Click(); });
 }
 
-void Tthemeview::showTheme(const ThemeSettings& settings, const QImage& picture)
+void Tthemeview::showTheme(const ThemePreview& theme, const QImage& picture)
 {
-    image("name")->setText(shown(settings.name));
+    image("name")->setText(shown(theme.title()));
     QLabel* pic = image("pic");
     if (picture.isNull()) {
         pic->setPixmap({});
-        pic->setText(settings.wallpaper ? "(no preview of this wallpaper)" : "(no wallpaper)");
+        pic->setText(shown(theme.noPictureText()));
     } else {
         QSize room = pic->size();
         QImage fitted = picture.width() > room.width() || picture.height() > room.height()
@@ -38,11 +57,15 @@ void Tthemeview::showTheme(const ThemeSettings& settings, const QImage& picture)
             : picture;
         pic->setPixmap(QPixmap::fromImage(fitted));
     }
-    QString items;
-    for (const auto& [item, value] : settings.items())
-        items += shown(item) + ": " + shown(value) + "\n";
-    if (items.isEmpty())
-        items = "Nothing: the theme names no item this program applies.";
-    memo("items")->setPlainText(items.trimmed());
+    items_->clear();
+    for (const ThemePreview::Row& row : theme.rows()) {
+        auto* item = new QStandardItem(shown(row.text));
+        item->setEditable(false);
+        item->setToolTip(item->text());
+        if (row.swatch)
+            item->setData(swatch(*row.swatch), Qt::DecorationRole);
+        items_->appendRow(item);
+    }
+    listBox("items")->scrollToTop();
     showWindow();
 }

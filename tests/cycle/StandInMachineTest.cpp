@@ -54,9 +54,11 @@ TEST(StandInMachine, HoldsTheKeysTheModulesWriteTo)
     ASSERT_TRUE(desktop);
     for (const char* name : { "Wallpaper", "TileWallpaper", "ScreenSaveActive" })
         EXPECT_EQ(desktop->queryValue(name).kind, RegistryValue::Kind::String) << name;
-    for (const char* event : { "SystemStart", "SystemExit" }) {
+    // The sound module's two events, and a Windows 98 theme's others.
+    for (const char* event : { ".Default\\SystemStart", ".Default\\SystemExit", ".Default\\.Default",
+             ".Default\\MailBeep", "Explorer\\EmptyRecycleBin", "SoundRec\\Open" }) {
         auto key = registry->openKey(
-            RegistryRoot::CurrentUser, std::string("\\AppEvents\\Schemes\\Apps\\.Default\\") + event + "\\.Current");
+            RegistryRoot::CurrentUser, std::string("\\AppEvents\\Schemes\\Apps\\") + event + "\\.Current");
         ASSERT_TRUE(key) << event;
         EXPECT_EQ(key->queryValue("").kind, RegistryValue::Kind::String) << event;
     }

@@ -92,15 +92,20 @@ TEST_F(CycleCommandTest, TheThemeComesLastAndWinsOverTheWallpaper)
 {
     folder.write("murello.dat", "/pics/own.bmp\r\n");
     folder.write("murello.cfg", "t\r\n1\r\nf\r\n");
-    folder.write("space.theme", "[Control Panel\\Desktop]\r\nWallpaper=/themes/space.bmp\r\nTileWallpaper=1\r\n");
+    folder.write("space.theme",
+        "[Control Panel\\Desktop]\r\nWallpaper=/themes/space.bmp\r\nTileWallpaper=1\r\n"
+        "[AppEvents\\Schemes\\Apps\\.Default\\MailBeep\\.Current]\r\nDefaultValue=/w/mail.wav\r\n"
+        "[AppEvents\\Schemes\\Apps\\Plus!\\Wobble\\.Current]\r\nDefaultValue=/w/wobble.wav\r\n"
+        "[AppEvents\\Schemes\\Apps\\Plus!\\Wiggle\\.Current]\r\nDefaultValue=/w/wiggle.wav\r\n");
     folder.write("ambrel.dat", folder.file("space.theme") + "\r\n");
     folder.write("ambrel.cfg", "tr\r\n0\r\n");
     Outcome result = run({ "--only", "theme,wallpaper" });
     EXPECT_EQ(result.exitCode, 0) << result.errors;
     EXPECT_EQ(result.out,
         "wallpaper: applied 1 of 1 /pics/own.bmp (centred), next 1\ntheme: applied 1 of 1 " + folder.file("space.theme")
-            + ", next 1\n");
+            + " (sounds not set, no registry key: Plus!\\Wobble, Plus!\\Wiggle), next 1\n");
     EXPECT_NE(winIni().find("\r\nWallpaper=/themes/space.bmp\r\nTileWallpaper=1\r\n"), std::string::npos) << winIni();
+    EXPECT_NE(registry().find("MailBeep\\.Current]\r\n@=\"/w/mail.wav\""), std::string::npos);
     EXPECT_EQ(folder.read("ambrel.cfg"), "tr\r\n1\r\n");
 }
 
@@ -114,8 +119,11 @@ TEST_F(CycleCommandTest, AThemeThatFailsIsReportedYetAdvancesAsThePanelDoes)
     };
     for (const Case& c : {
              Case { "", false, "Cannot open file " + folder.file("a.theme") + ".\n" },
-             Case { "[Control Panel\\Desktop]\r\nWallpaper=/t.bmp\r\n[Control Panel\\Colors]\r\nMenu=1 2 3\r\n", true,
-                 "Cannot open file " + winIniPath + ".\n" },
+             Case { "; a theme of cursors alone\r\n[Control Panel\\Cursors]\r\nArrow=a.cur\r\n", false,
+                 "The theme " + folder.file("a.theme") + " names nothing that can be applied.\n" },
+             Case { "[Control Panel\\Desktop]\r\nWallpaper=/t.bmp\r\n[Control Panel\\Colors]\r\nMenu=1 2 3\r\n"
+                    "[AppEvents\\Schemes\\Apps\\Plus!\\Wobble\\.Current]\r\nDefaultValue=w.wav\r\n",
+                 true, "Cannot open file " + winIniPath + ".\nSounds not set, no registry key: Plus!\\Wobble.\n" },
          }) {
         std::filesystem::remove(folder.file("a.theme"));
         if (!c.theme.empty())

@@ -7,7 +7,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QListView>
+#include <QPixmap>
 
 namespace {
 
@@ -61,7 +62,11 @@ TEST_F(Themeform, EditsTheListAndSaveAppliesTheThemeAtTheNextPosition)
 TEST_F(Themeform, PreviewShowsTheSelectedThemeWithoutApplyingIt)
 {
     writeBytes(folder.file("sea.jpg"), makeJpeg({ .width = 604, .height = 100 }));
-    folder.write("Sea.theme", "[Control Panel\\Desktop]\r\nWallpaper=%ThemeDir%sea.jpg\r\n");
+    std::string theme = "[Theme]\r\nDisplayName=Deep Sea\r\n[Control Panel\\Desktop]\r\nWallpaper=%ThemeDir%sea.jpg\r\n"
+                        "[boot]\r\nSCRNSAVE.EXE=%ThemeDir%gone.scr\r\n[Control Panel\\Colors]\r\n";
+    for (int colour = 0; colour < 30; ++colour)
+        theme += "Colour" + std::to_string(colour) + "=0 64 " + std::to_string(colour) + "\r\n";
+    folder.write("Sea.theme", theme);
     std::string registry = folder.read("machine/registry.reg");
     chosen = { folder.file("Sea.theme") };
     panel().button("BitBtn1")->click();
@@ -73,10 +78,23 @@ TEST_F(Themeform, PreviewShowsTheSelectedThemeWithoutApplyingIt)
     panel().button("BitBtn7")->click();
     ASSERT_TRUE(view.isVisible());
     EXPECT_TRUE(panel().isVisible());
-    EXPECT_EQ(view.image("name")->text(), "Sea");
-    EXPECT_EQ(view.image("pic")->pixmap().size(), QSize(302, 50));
-    EXPECT_EQ(view.memo("items")->toPlainText().toStdString(), "Wallpaper: " + folder.file("sea.jpg"));
+    EXPECT_EQ(view.image("name")->text(), "Deep Sea");
+    EXPECT_EQ(view.image("pic")->pixmap().size(), QSize(372, 61));
     EXPECT_EQ(folder.read("machine/registry.reg"), registry);
+
+    QListView* items = view.listBox("items");
+    QAbstractItemModel* rows = items->model();
+    ASSERT_EQ(rows->rowCount(), 32);
+    EXPECT_EQ(rows->index(0, 0).data().toString().toStdString(), "Wallpaper: " + folder.file("sea.jpg"));
+    EXPECT_EQ(
+        rows->index(1, 0).data().toString().toStdString(), "Screen saver: " + folder.file("gone.scr") + " (missing)");
+    QModelIndex last = rows->index(31, 0);
+    EXPECT_EQ(last.data().toString(), "Colour Colour29: 0 64 29");
+    EXPECT_EQ(last.data(Qt::DecorationRole).value<QPixmap>().toImage().pixelColor(5, 5), QColor(0, 64, 29));
+    items->scrollTo(last);
+    QRect lastRow = items->visualRect(last);
+    EXPECT_TRUE(lastRow.top() >= 0 && lastRow.bottom() <= items->viewport()->rect().bottom())
+        << "the last row scrolls fully into view";
 
     QApplication::setActiveWindow(&view);
     QTest::keyClick(&view, Qt::Key_Escape);
