@@ -84,7 +84,7 @@ Words layout(const TControlGeometry& control, const TSchemeColours& c)
     // Short rows get the smaller size.
     int size = control.h <= 12 ? 10 : 11;
     Words w { paintkit::labelFont(size), c.text, Qt::AlignVCenter | Qt::TextShowMnemonic,
-        QRect(control.x, control.y, control.w, control.h), QString::fromUtf8(control.caption) };
+        QRect(control.x, control.y, control.w, control.h), QString::fromUtf8(paintedWords(control)) };
     if (control.kind == TControlKind::CheckBox) {
         // Beside the box, whose own caption cannot show.
         w.area = QRect(control.x + control.w + 5, control.y - 2, 220, control.h + 4);
@@ -270,7 +270,7 @@ std::vector<std::string> clippedWords(const TWindowGeometry& window)
                 fits = false;
         }
         if (!fits)
-            clipped.push_back(control.caption);
+            clipped.push_back(paintedWords(control));
     }
     return clipped;
 }

@@ -81,6 +81,7 @@ struct TControlGeometry {
     // What a screen reader announces where the hint or caption alone would not tell the control
     // from a namesake ("Random cycling" of which list).
     const char* accessibleName = "";
+    const char* painted = nullptr; // check box: the words painted beside it, where they differ from its caption
 };
 
 struct TWindowGeometry {
@@ -95,6 +96,12 @@ struct TWindowGeometry {
     const char* cancelButton = ""; // pressed by Esc
     const char* defaultButton = ""; // pressed by Enter
 };
+
+// The words the background shows for a control: a check box's own painted words, or its caption.
+constexpr const char* paintedWords(const TControlGeometry& control)
+{
+    return control.painted ? control.painted : control.caption;
+}
 
 // Resource names shared by the generator (which writes them) and the widgets (which load them
 // from ":/").
@@ -155,9 +162,11 @@ constexpr TControlGeometry edit(const char* name, int x, int y, int w, int h, co
     return { name, TControlKind::Edit, x, y, w, h, "", TGlyph::None, text, -1 };
 }
 
-constexpr TControlGeometry checkBox(const char* name, int x, int y, const char* caption, int tabOrder)
+constexpr TControlGeometry checkBox(
+    const char* name, int x, int y, const char* caption, int tabOrder, const char* painted = nullptr)
 {
-    return { name, TControlKind::CheckBox, x, y, 15, 15, "", TGlyph::None, caption, tabOrder };
+    return { name, TControlKind::CheckBox, x, y, 15, 15, "", TGlyph::None, caption, tabOrder, TTextStyle::Label, "",
+        painted };
 }
 
 // The control as `control` builds it, announced to screen readers as `name`.

@@ -84,3 +84,16 @@ TEST(WindowTables, EveryPaintedLabelFitsItsPlace)
     for (const TWindowGeometry* window : windowTables)
         EXPECT_EQ(clippedWords(*window), std::vector<std::string> {}) << window->name;
 }
+
+// The words beside a check box are painted, and may differ from the box's own caption.
+TEST(WindowTables, TheSoundPanelPaintsItsSwitchesLabels)
+{
+    std::vector<std::string> painted;
+    for (const TControlGeometry& control : TtonvikformGeometry.controls)
+        if (control.kind == TControlKind::CheckBox)
+            painted.push_back(paintedWords(control));
+    EXPECT_EQ(painted,
+        (std::vector<std::string> { "Edit &Startup Sounds", "&Enable Startup Sounds", "Ran&dom Cycling",
+            "Edit Shut&down Sounds", "E&nable Shutdown Sounds", "Rando&m Cycling" }));
+    EXPECT_STREQ(find(TtonvikformGeometry, "inran")->caption, "Ran&dom cycling");
+}
