@@ -71,6 +71,7 @@ add_library(zentrel_cycle STATIC
     cycle/CycleControls.cpp
     cycle/CycleList.cpp
     cycle/CycleModule.cpp
+    cycle/CycleModuleSave.cpp
     cycle/FileBytes.cpp
     cycle/FileExists.cpp
     cycle/IntegerText.cpp
@@ -79,6 +80,7 @@ add_library(zentrel_cycle STATIC
     cycle/LineList.cpp
     cycle/LineSplitter.cpp
     cycle/ModuleParameters.cpp
+    cycle/SaveSteps.cpp
     cycle/RegistryServices.cpp
     cycle/SettingsLines.cpp
     cycle/win32/BlockAllocator.cpp

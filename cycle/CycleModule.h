@@ -91,11 +91,22 @@ private:
         const std::string& path, const std::function<void(bool&)>& read, std::vector<std::string>& failures);
     void refuseToReplaceUnreadFiles() const;
     bool settingsPassCountTest() const;
-    void storeControls();
+
+    // Save and the cycling at system start run the module's steps (CycleModuleSave.cpp).
+    struct ListRun {
+        std::size_t which;
+        bool enabled;
+        bool random;
+        bool dryRun; // runs no apply step, draws no random position and writes nothing
+        StoredCycle cycle;
+    };
+    void runStep(SaveStep step);
+    StoredCycle runList(
+        const std::vector<ListStep>& steps, std::size_t which, const CycleControls& switches, bool dryRun = false);
+    bool runListStep(ListStep step, ListRun& run);
+    void takeEntry(ListRun& run, int position);
     void writeSettings();
     void reloadFiles();
-    void saveList(std::size_t which);
-    AppliedEntry entryToApply(std::size_t which);
 
     ModuleParameters m_parameters;
     std::string m_directory;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cycle/LineList.h"
+#include "cycle/SaveSteps.h"
 
 #include <cstddef>
 #include <functional>
@@ -15,7 +16,7 @@ struct AppliedEntry {
     std::string flag; // the entry's settings flag, for a module that keeps one
 };
 
-// A module's apply step, split where the Save sequence interleaves its own writes.
+// A module's apply step, split where the Save steps interleave its own writes.
 struct ApplyHooks {
     // Runs before the next position is read, so its failures come first. Returning false skips the
     // list: nothing is applied and the position stays.
@@ -34,25 +35,6 @@ enum class WhenNothingSelected {
     AppendIfOtherListSelected,
 };
 
-// Where the modules' Save sequences depart from the common one.
-struct SaveRules {
-    // The next field's text is put into the settings before the files are written and the position
-    // is read from there; otherwise it is read from the field and only the advance changes the line.
-    bool nextFieldStoredBeforeApply = true;
-    bool settingsWrittenBeforeApply = true;
-    // After an applied entry has advanced, the settings file is written again.
-    bool settingsWrittenAfterApply = true;
-    bool settingsWrittenAtEnd = false;
-    // The files just written are read back into the lists and settings (clearing the selection).
-    bool reloadAfterWrite = false;
-    // prepare runs whatever the switches and the list length say.
-    bool prepareEvenWhenIdle = false;
-    // A disabled list still takes its entry and advances in memory; only nothing is applied or written.
-    bool advanceWhenDisabled = false;
-    // The next field's text "0" is replaced by "1"; otherwise a position read as 0 counts as 1.
-    bool zeroFieldTextReplaced = false;
-};
-
 // Everything in which one module's cycle lists differ from another's.
 struct ModuleParameters {
     std::vector<std::string> listFiles; // one per list, in the order of their settings lines
@@ -68,7 +50,7 @@ struct ModuleParameters {
     bool enabledAtCreation = false;
     WhenNothingSelected insertWithoutSelection = WhenNothingSelected::InsertNothing;
     bool removePullsBackNext = true;
-    SaveRules save;
+    SaveSteps save = commonSave();
     // May refuse a chosen file for Add and Insert, returning the message to show for it. It may also
     // throw, which ends the Add or Insert with the files accepted before it listed.
     std::function<std::optional<std::string>(const std::string& path)> checkFile;

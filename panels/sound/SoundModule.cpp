@@ -11,11 +11,12 @@ ModuleParameters soundModule()
     module.apply.resize(2);
     module.insertWithoutSelection = WhenNothingSelected::AppendIfOtherListSelected;
     module.removePullsBackNext = false;
-    module.save.nextFieldStoredBeforeApply = false;
-    module.save.settingsWrittenBeforeApply = false;
-    module.save.settingsWrittenAfterApply = false;
-    module.save.settingsWrittenAtEnd = true;
-    module.save.zeroFieldTextReplaced = true;
+    using enum SaveStep;
+    using enum ListStep;
+    module.save = {
+        { WriteLists, StoreSwitches, EachList, WriteSettings },
+        { StopUnlessEnabled, StopIfEmpty, Prepare, TakeShownEntry, Apply, Advance },
+    };
     return module;
 }
 

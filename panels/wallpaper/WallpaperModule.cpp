@@ -9,9 +9,12 @@ ModuleParameters wallpaperModule()
     module.newEntryFlag.emplace(1, 't');
     module.enabledAtCreation = true;
     module.insertWithoutSelection = WhenNothingSelected::InsertNothing;
-    module.save.reloadAfterWrite = true;
-    module.save.prepareEvenWhenIdle = true;
-    module.save.advanceWhenDisabled = true;
+    using enum SaveStep;
+    using enum ListStep;
+    module.save = {
+        { WriteLists, StoreSwitches, StoreNextFields, WriteSettings, Reload, EachList },
+        { Prepare, StopIfEmpty, TakeStoredEntry, Apply, Advance, StopUnlessEnabled, WriteAdvancedSettings, Finish },
+    };
     return module;
 }
 
