@@ -3,8 +3,6 @@
 #include "shell/skin/TErrorBox.h"
 #include "shell/skin/TFileDialog.h"
 
-#include <QScopedValueRollback>
-
 TCyclePanel::~TCyclePanel() = default;
 
 void TCyclePanel::showPanel(CyclePanel& panel, const ListControls& controls, const EditButtons& edits)
@@ -70,21 +68,7 @@ void TCyclePanel::removeClick()
     showEntry();
 }
 
-void TCyclePanel::saveModel()
+void TCyclePanel::showSelection()
 {
-    change([this] { panel_->save(); });
-}
-
-void TCyclePanel::change(const std::function<void()>& edit)
-{
-    QScopedValueRollback<bool> following(followingModel_, true);
-    try {
-        edit();
-    } catch (...) {
-        list_->show(panel_->selected());
-        showSwitches();
-        throw;
-    }
     list_->show(panel_->selected());
-    showSwitches();
 }

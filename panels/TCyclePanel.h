@@ -4,7 +4,6 @@
 #include "panels/TListSelection.h"
 #include "panels/TModulePanel.h"
 
-#include <functional>
 #include <memory>
 
 // A one-list module panel over its CyclePanel: the list control and the model's selected entry
@@ -35,16 +34,12 @@ protected:
     void showPanel(CyclePanel& panel, const ListControls& controls, const EditButtons& edits);
     // Also when selecting the entry failed, and after Remove.
     virtual void showEntry() { }
-    void saveModel() override;
+    void showSelection() override;
 
 private:
     CyclePanel::FileNames chooseFiles();
-    // While the model changes the list, the list control's own selection signals are not the
-    // user's; afterwards the control shows the model's selection, also when the change failed.
-    void change(const std::function<void()>& edit);
 
     CyclePanel* panel_ = nullptr;
     const char* fileFilter_ = nullptr;
-    bool followingModel_ = false;
     std::unique_ptr<TListSelection> list_;
 };

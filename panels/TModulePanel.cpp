@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListView>
+#include <QScopedValueRollback>
 
 TModulePanel::TModulePanel(const TWindowGeometry& geometry, TWindowSet& windows, const Verbs& verbs)
     : TSkinnedForm(geometry)
@@ -77,7 +78,7 @@ void TModulePanel::describeSaves(std::vector<std::string> listWords, std::option
 
 void TModulePanel::saveClick()
 {
-    saveModel();
+    change([this] { model_->save(); });
     leave();
     tellSaved();
 }
@@ -94,14 +95,17 @@ void TModulePanel::tellSaved()
     windows_.saveNotifier().tell(table().caption, notice, std::move(show));
 }
 
-void TModulePanel::saveModel()
+void TModulePanel::change(const std::function<void()>& edit)
 {
+    QScopedValueRollback<bool> following(followingModel_, true);
     try {
-        model_->save();
+        edit();
     } catch (...) {
+        showSelection();
         showSwitches();
         throw;
     }
+    showSelection();
     showSwitches();
 }
 

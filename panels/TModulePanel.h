@@ -64,7 +64,14 @@ protected:
     void showModel();
     // The switches and next fields, with a module's own boxes; shown after a save, failed or not.
     virtual void showSwitches() { showModel(); }
-    virtual void saveModel();
+    // The list controls show the model's selected entries.
+    virtual void showSelection() { }
+    // While the model changes its lists, the list controls' own selection signals are not the
+    // user's; afterwards the controls show the model's selection and switches, also when the change
+    // failed.
+    void change(const std::function<void()>& edit);
+
+    bool followingModel_ = false;
 
     TWindowSet& windows_;
 

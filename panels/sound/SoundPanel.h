@@ -10,7 +10,8 @@ class SoundBackEnd;
 
 // What the user does in the sound panel, without the window: the two lists with a selected entry
 // each, the edit target that Add, Insert and Remove act on (shown by `inedit` and `outedit`),
-// the test player that a selected entry is loaded into, and Save and Exit.
+// and the test player that a selected entry is loaded into. The switches and Save and Exit act on
+// the module itself, as in every panel; the player plays on after a Save.
 class SoundPanel {
 public:
     using Row = CycleModule::Row;
@@ -31,16 +32,12 @@ public:
     // An entry is selected (mouse or arrow keys): a non-empty entry is opened in the player, closing
     // the sound open before; only when that succeeds does its list become the edit target.
     void select(SoundList which, Row row);
-    void setEnabled(SoundList which, bool enabled) { m_cycle.setEnabled(enabled, which); }
-    void setRandom(SoundList which, bool random) { m_cycle.setRandom(random, which); }
 
     void add(const FileNames& files);
     void insert(const FileNames& files);
     void remove();
     // A double-click on an entry of `which` makes it that list's next one.
     void chooseNext(SoundList which);
-    // Save and Exit; when it returns, the panel may close. The player plays on.
-    void save() { m_cycle.save(); }
 
     void play() { m_player.play(); }
     void pause() { m_player.pause(); }

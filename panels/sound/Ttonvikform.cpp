@@ -9,7 +9,6 @@
 #include "shell/skin/TFileDialog.h"
 
 #include <QCheckBox>
-#include <QScopedValueRollback>
 
 namespace {
 
@@ -80,24 +79,18 @@ SoundPanel::FileNames Ttonvikform::chooseWaves()
 void Ttonvikform::Button1Click()
 {
     SoundPanel::FileNames files = chooseWaves();
-    QScopedValueRollback<bool> following(followingModel_, true);
-    panel_->add(files);
-    showSelection();
+    change([&] { panel_->add(files); });
 }
 
 void Ttonvikform::Button3Click()
 {
     SoundPanel::FileNames files = chooseWaves();
-    QScopedValueRollback<bool> following(followingModel_, true);
-    panel_->insert(files);
-    showSelection();
+    change([&] { panel_->insert(files); });
 }
 
 void Ttonvikform::Button5Click()
 {
-    QScopedValueRollback<bool> following(followingModel_, true);
-    panel_->remove();
-    showSelection();
+    change([this] { panel_->remove(); });
 }
 
 void Ttonvikform::BitBtn8Click()

@@ -34,12 +34,10 @@ private:
     void listClick(SoundList which, SoundPanel::Row row);
     void listDblClick(SoundList which);
     SoundPanel::FileNames chooseWaves();
-    // The list controls follow the model's selections without it counting as the user's.
-    void showSelection();
+    void showSelection() override;
     void showSwitches() override;
 
     std::unique_ptr<SoundPanel> panel_;
-    bool followingModel_ = false;
     // They go before the panel, so no selection reaches it once it is gone.
     std::unique_ptr<TListSelection> lists_[2];
 };
