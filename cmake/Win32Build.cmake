@@ -84,6 +84,7 @@ add_library(zentrel_cycle STATIC
     cycle/RegistryServices.cpp
     cycle/SettingsLines.cpp
     cycle/win32/BlockAllocator.cpp
+    cycle/win32/FileStamp.cpp
     cycle/win32/Win32Registry.cpp
     cycle/win32/Win32System.cpp
 )

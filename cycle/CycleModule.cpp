@@ -122,6 +122,10 @@ std::vector<std::string> CycleModule::load()
 {
     std::vector<std::string> failures;
     m_refusals.clear();
+    m_stamps.clear();
+    for (std::size_t which = 0; which < m_lists.size(); ++which)
+        stampFile(listPath(which));
+    stampFile(settingsPath());
     for (std::size_t which = 0; which < m_lists.size(); ++which) {
         LineBlock entries;
         std::string path = listPath(which);
@@ -146,6 +150,20 @@ std::vector<std::string> CycleModule::load()
     if (m_parameters.newEntryFlag)
         m_settings.fitFlags(m_lists.front()->size(), *m_parameters.newEntryFlag);
     return failures;
+}
+
+bool CycleModule::changedOnDisk() const
+{
+    for (const auto& [path, stamp] : m_stamps) {
+        if (fileStamp(path) != stamp)
+            return true;
+    }
+    return false;
+}
+
+void CycleModule::stampFile(const std::string& path)
+{
+    m_stamps[path] = fileStamp(path);
 }
 
 CycleModule::Chosen CycleModule::chooseFiles(const FileNames& files) const

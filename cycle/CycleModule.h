@@ -2,6 +2,7 @@
 
 #include "cycle/CycleControls.h"
 #include "cycle/CycleList.h"
+#include "cycle/FileStamp.h"
 #include "cycle/ModuleParameters.h"
 #include "cycle/SettingsLines.h"
 #include "cycle/StoredCycle.h"
@@ -9,6 +10,7 @@
 #include <cstddef>
 #include <exception>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -38,6 +40,9 @@ public:
     // Reads the list and settings files that exist. A file that cannot be read is left out (its
     // list stays empty, its settings take the defaults) and its message is returned; the rest loads.
     std::vector<std::string> load();
+    // Whether a list or settings file changed on disk (another program wrote it) since the module
+    // last read or wrote it.
+    bool changedOnDisk() const;
 
     std::size_t listCount() const { return m_lists.size(); }
     const CycleList& list(std::size_t which = 0) const { return *m_lists.at(which); }
@@ -105,7 +110,11 @@ private:
         const std::vector<ListStep>& steps, std::size_t which, const CycleControls& switches, bool dryRun = false);
     bool runListStep(ListStep step, ListRun& run);
     void takeEntry(ListRun& run, int position);
+    // Each write shows the stored next positions in the next fields, so the next Save takes up
+    // where this one ended.
     void writeSettings();
+    void writeList(std::size_t which);
+    void stampFile(const std::string& path);
     void reloadFiles();
 
     ModuleParameters m_parameters;
@@ -120,4 +129,5 @@ private:
     std::vector<std::string> m_refusals; // why files read at start may not be saved over
     bool m_settingsDefaulted = false; // a settings file was read but failed the count test
     std::function<void(const std::string&)> m_rejectionNotice;
+    std::map<std::string, FileStamp> m_stamps; // each file as last read or written
 };

@@ -31,7 +31,7 @@ void CycleModule::runStep(SaveStep step)
     switch (step) {
     case SaveStep::WriteLists:
         for (std::size_t which = 0; which < m_lists.size(); ++which)
-            m_files->writeBlock(listPath(which), m_lists[which]->entries());
+            writeList(which);
         break;
     case SaveStep::StoreSwitches:
         for (std::size_t which = 0; which < m_lists.size(); ++which)
@@ -133,9 +133,18 @@ void CycleModule::takeEntry(ListRun& run, int position)
     run.cycle.outcome = StoredCycle::Outcome::Applied;
 }
 
+void CycleModule::writeList(std::size_t which)
+{
+    m_files->writeBlock(listPath(which), m_lists[which]->entries());
+    stampFile(listPath(which));
+}
+
 void CycleModule::writeSettings()
 {
     m_files->writeBlock(settingsPath(), m_settings.block());
+    stampFile(settingsPath());
+    for (std::size_t which = 0; which < m_lists.size(); ++which)
+        m_controls[which].next = m_settings.next(which);
 }
 
 void CycleModule::reloadFiles()

@@ -20,8 +20,10 @@ public:
     CyclePanel& operator=(const CyclePanel&) = delete;
 
     // Reads the module's list and settings files; returns the messages of files that could not be
-    // read.
+    // read. Leaving the panel without saving reads them again, dropping the edits.
     std::vector<std::string> load() { return m_cycle->load(); }
+    // The panel is shown again: the files are read again when another program changed them since.
+    std::vector<std::string> refresh() { return m_cycle->changedOnDisk() ? load() : std::vector<std::string> {}; }
 
     const CycleModule& cycle() const { return *m_cycle; }
     // The window's list and switch controls watch the module itself, so it may outlive the panel.

@@ -68,6 +68,11 @@ void TCyclePanel::removeClick()
     showEntry();
 }
 
+std::vector<std::string> TCyclePanel::reloadModel(bool onlyWhenChanged)
+{
+    return onlyWhenChanged ? panel_->refresh() : panel_->load();
+}
+
 void TCyclePanel::showSelection()
 {
     list_->show(panel_->selected());

@@ -35,6 +35,7 @@ protected:
     // Also when selecting the entry failed, and after Remove.
     virtual void showEntry() { }
     void showSelection() override;
+    std::vector<std::string> reloadModel(bool onlyWhenChanged) override;
 
 private:
     CyclePanel::FileNames chooseFiles();

@@ -76,10 +76,16 @@ void TModulePanel::describeSaves(std::vector<std::string> listWords, std::option
     desktopShow_ = show;
 }
 
+void TModulePanel::open()
+{
+    reread(true);
+    showWindow();
+}
+
 void TModulePanel::saveClick()
 {
     change([this] { model_->save(); });
-    leave();
+    windows_.returnToControlCenter(*this);
     tellSaved();
 }
 
@@ -93,6 +99,14 @@ void TModulePanel::tellSaved()
     if (desktopShow_ && first && !first->path.empty())
         show = [directory = windows_.programDirectory(), what = *desktopShow_] { TDesktopShow::run(directory, what); };
     windows_.saveNotifier().tell(table().caption, notice, std::move(show));
+}
+
+void TModulePanel::reread(bool onlyWhenChanged)
+{
+    std::vector<std::string> messages;
+    change([&] { messages = reloadModel(onlyWhenChanged); });
+    for (const std::string& message : messages)
+        TErrorBox::show(message);
 }
 
 void TModulePanel::change(const std::function<void()>& edit)
@@ -111,5 +125,6 @@ void TModulePanel::change(const std::function<void()>& edit)
 
 void TModulePanel::leave()
 {
+    reread(false);
     windows_.returnToControlCenter(*this);
 }

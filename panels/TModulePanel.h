@@ -40,10 +40,14 @@ public:
 
     CycleModule& model() const { return *model_; }
 
+    // Shown from the Control Center: files that another program (zentrel-cycle) changed since the
+    // panel last read or wrote them are read again.
+    void open();
     // Save and Exit: saves, then returns to the Control Center and tells the desktop what the save
     // applied; a failed save leaves the panel open.
     void saveClick();
-    // Leaves without saving and without asking; the edits stay in memory.
+    // Leaves without saving and without asking: the panel is read again from its files, so the edits
+    // are dropped and the next Save can't write them.
     void leave();
 
 protected:
@@ -64,6 +68,9 @@ protected:
     void showModel();
     // The switches and next fields, with a module's own boxes; shown after a save, failed or not.
     virtual void showSwitches() { showModel(); }
+    // The panel model reads its files again, every time or only when they changed on disk; returns
+    // the messages of files that could not be read.
+    virtual std::vector<std::string> reloadModel(bool onlyWhenChanged) = 0;
     // The list controls show the model's selected entries.
     virtual void showSelection() { }
     // While the model changes its lists, the list controls' own selection signals are not the
@@ -80,6 +87,8 @@ private:
 
     std::vector<std::string> listWords_;
     std::optional<TDesktopShow::What> desktopShow_;
+    void reread(bool onlyWhenChanged);
+
     // The list models watch the module, so it goes last.
     std::shared_ptr<CycleModule> model_;
     std::vector<std::unique_ptr<CycleListModel>> listModels_;

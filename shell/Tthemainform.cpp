@@ -36,10 +36,10 @@ bool Tthemainform::logoHighlighted() const
     return !image("logoabout2")->isHidden();
 }
 
-void Tthemainform::openPanel(TSkinnedForm& panel)
+void Tthemainform::openPanel(TModulePanel& panel)
 {
     hideWindow();
-    panel.showWindow();
+    panel.open();
 }
 
 void Tthemainform::BitBtn1Click()

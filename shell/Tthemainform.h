@@ -2,6 +2,7 @@
 
 #include "shell/skin/TSkinnedForm.h"
 
+class TModulePanel;
 class TWindowSet;
 
 // The Control Center: five module buttons that open the panels, the logo that opens the about
@@ -25,7 +26,7 @@ public:
     void logoabout2Click();
 
 private:
-    void openPanel(TSkinnedForm& panel);
+    void openPanel(TModulePanel& panel);
 
     TWindowSet& windows_;
 };

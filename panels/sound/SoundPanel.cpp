@@ -13,6 +13,13 @@ void SoundPanel::clickEditBox(SoundList box, bool ticked)
     m_cycle.setEditTarget(ticked ? box : other(box));
 }
 
+std::vector<std::string> SoundPanel::load()
+{
+    m_selected[StartupSounds].reset();
+    m_selected[ShutdownSounds].reset();
+    return m_cycle.load();
+}
+
 void SoundPanel::select(SoundList which, Row row)
 {
     if (row && *row >= m_cycle.list(which).size())

@@ -5,6 +5,8 @@
 #include "panels/sound/TMediaPlayer.h"
 
 #include <memory>
+#include <string>
+#include <vector>
 
 class SoundBackEnd;
 
@@ -29,6 +31,9 @@ public:
     // The user ticked or unticked `inedit` (StartupSounds) or `outedit`: unticking the ticked box
     // ticks the other one, so one list is always the target.
     void clickEditBox(SoundList box, bool ticked);
+    // As the one-list panels' load and refresh; the selections go with the lists read again.
+    std::vector<std::string> load();
+    std::vector<std::string> refresh() { return m_cycle.changedOnDisk() ? load() : std::vector<std::string> {}; }
     // An entry is selected (mouse or arrow keys): a non-empty entry is opened in the player, closing
     // the sound open before; only when that succeeds does its list become the edit target.
     void select(SoundList which, Row row);

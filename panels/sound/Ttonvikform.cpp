@@ -108,6 +108,11 @@ void Ttonvikform::BitBtn10Click()
     panel_->stop();
 }
 
+std::vector<std::string> Ttonvikform::reloadModel(bool onlyWhenChanged)
+{
+    return onlyWhenChanged ? panel_->refresh() : panel_->load();
+}
+
 void Ttonvikform::showSelection()
 {
     for (SoundList which : { StartupSounds, ShutdownSounds })

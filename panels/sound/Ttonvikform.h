@@ -35,6 +35,7 @@ private:
     void listDblClick(SoundList which);
     SoundPanel::FileNames chooseWaves();
     void showSelection() override;
+    std::vector<std::string> reloadModel(bool onlyWhenChanged) override;
     void showSwitches() override;
 
     std::unique_ptr<SoundPanel> panel_;

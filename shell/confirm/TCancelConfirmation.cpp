@@ -1,5 +1,6 @@
 #include "shell/confirm/TCancelConfirmation.h"
 
+#include "panels/TModulePanel.h"
 #include "shell/TWindowSet.h"
 
 TCancelConfirmation::TCancelConfirmation(
@@ -14,9 +15,8 @@ TCancelConfirmation::TCancelConfirmation(
 
 void TCancelConfirmation::answerYes()
 {
-    panel_(windows_).hideWindow();
     hideWindow();
-    windows_.mainWindow().showWindow();
+    panel_(windows_).leave();
 }
 
 void TCancelConfirmation::answerNo()

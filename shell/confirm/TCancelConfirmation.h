@@ -2,6 +2,7 @@
 
 #include "shell/skin/TSkinnedForm.h"
 
+class TModulePanel;
 class TWindowSet;
 
 // The question a module panel asks before it is left without saving. The five confirmations differ
@@ -10,13 +11,12 @@ class TWindowSet;
 class TCancelConfirmation : public TSkinnedForm {
     Q_OBJECT
 public:
-    using PanelOf = TSkinnedForm& (*)(TWindowSet&);
+    using PanelOf = TModulePanel& (*)(TWindowSet&);
 
     TCancelConfirmation(
         TWindowSet& windows, const TWindowGeometry& table, PanelOf panel, const char* yesButton, const char* noButton);
 
-    // Leaves the panel without writing or undoing anything: its edits are still there when it is
-    // opened again.
+    // Leaves the panel without writing anything: it is read again from its files.
     void answerYes();
     void answerNo();
 

@@ -6,7 +6,7 @@
 
 Tcancelform::Tcancelform(TWindowSet& windows)
     : TCancelConfirmation(
-        windows, TcancelformGeometry, [](TWindowSet& set) -> TSkinnedForm& { return set.murelloform(); }, "paperyes",
+        windows, TcancelformGeometry, [](TWindowSet& set) -> TModulePanel& { return set.murelloform(); }, "paperyes",
         "paperno")
 {
 }

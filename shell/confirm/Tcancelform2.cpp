@@ -6,7 +6,7 @@
 
 Tcancelform2::Tcancelform2(TWindowSet& windows)
     : TCancelConfirmation(
-        windows, Tcancelform2Geometry, [](TWindowSet& set) -> TSkinnedForm& { return set.tonvikform(); }, "BitBtn1",
+        windows, Tcancelform2Geometry, [](TWindowSet& set) -> TModulePanel& { return set.tonvikform(); }, "BitBtn1",
         "BitBtn2")
 {
 }

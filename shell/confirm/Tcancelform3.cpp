@@ -6,7 +6,7 @@
 
 Tcancelform3::Tcancelform3(TWindowSet& windows)
     : TCancelConfirmation(
-        windows, Tcancelform3Geometry, [](TWindowSet& set) -> TSkinnedForm& { return set.saverform(); }, "BitBtn1",
+        windows, Tcancelform3Geometry, [](TWindowSet& set) -> TModulePanel& { return set.saverform(); }, "BitBtn1",
         "BitBtn2")
 {
 }

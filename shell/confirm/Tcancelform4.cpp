@@ -6,7 +6,7 @@
 
 Tcancelform4::Tcancelform4(TWindowSet& windows)
     : TCancelConfirmation(
-        windows, Tcancelform4Geometry, [](TWindowSet& set) -> TSkinnedForm& { return set.logoform(); }, "BitBtn1",
+        windows, Tcancelform4Geometry, [](TWindowSet& set) -> TModulePanel& { return set.logoform(); }, "BitBtn1",
         "BitBtn2")
 {
 }

@@ -6,7 +6,7 @@
 
 Tcancelform5::Tcancelform5(TWindowSet& windows)
     : TCancelConfirmation(
-        windows, Tcancelform5Geometry, [](TWindowSet& set) -> TSkinnedForm& { return set.themeform(); }, "BitBtn1",
+        windows, Tcancelform5Geometry, [](TWindowSet& set) -> TModulePanel& { return set.themeform(); }, "BitBtn1",
         "BitBtn2")
 {
 }

@@ -65,11 +65,11 @@ TEST_F(CommonSave, WritesBothFilesAppliesTheNextEntryThenStoresTheAdvancedPositi
         (Log {
             "write " + listFile, "write " + settingsFile, "prepare", "apply B", "write " + settingsFile, "finish B" }));
     EXPECT_EQ(stored(), (LineList { "t", "3" }));
-    EXPECT_EQ(m.controls().next, "2") << "the field still shows the position applied";
+    EXPECT_EQ(m.controls().next, "3") << "the field shows the position stored";
 
     files->log.clear();
     m.save();
-    EXPECT_EQ(files->writes()[3], "apply B") << "a second Save in the same run applies the same entry";
+    EXPECT_EQ(files->writes()[3], "apply C") << "a second Save in the same run goes on";
 }
 
 TEST_F(CommonSave, TheLastPositionWrapsToTheFirst)

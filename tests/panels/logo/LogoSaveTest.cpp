@@ -71,13 +71,13 @@ TEST_F(LogoSave, TheStoredEntryBecomesTheLogoBetweenTheTwoSettingsWrites)
     EXPECT_EQ(files->writes(), (Log { "write " + dat, "write " + cfg, "hidden", "write " + cfg }));
     EXPECT_EQ(logoColours(), 255);
     EXPECT_EQ(files->files[cfg], (LineList { "t", "3" }));
-    EXPECT_EQ(m.controls().next, "2");
+    EXPECT_EQ(m.controls().next, "3");
 
     files->log.clear();
     m.save();
     EXPECT_EQ(files->writes(), (Log { "write " + dat, "write " + cfg, "none", "hidden", "write " + cfg }))
         << "the old logo's attributes are cleared before it is replaced";
-    EXPECT_EQ(logoColours(), 255) << "the unrefreshed field applies the same entry again";
+    EXPECT_EQ(logoColours(), 254) << "the field shows the stored position, so the next entry follows";
 }
 
 TEST_F(LogoSave, ADisabledPanelOrAnEmptyListWritesItsFilesOnceAndLeavesTheLogo)

@@ -71,12 +71,12 @@ TEST_F(SaverPanelTest, SaveAppliesTheNextEntryThenAdvances)
     EXPECT_EQ(files->files[systemIni], typicalWith("C:\\B.SCR"));
     EXPECT_EQ(files->files[cfg], (LineList { "t", "3" }));
     EXPECT_EQ(registry->text(RegistryRoot::CurrentUser, desktop, "ScreenSaveActive"), "0");
-    EXPECT_EQ(p.controls().next, "2") << "the field still shows the applied position";
+    EXPECT_EQ(p.controls().next, "3") << "the field shows the stored position";
 
-    // The file is read afresh, so another program's edit survives; the same entry is applied again.
+    // The file is read afresh, so another program's edit survives; the next entry is applied.
     files->files[systemIni].push_back("[drivers]");
     p.save();
-    LineList edited = typicalWith("C:\\B.SCR");
+    LineList edited = typicalWith("C:\\C.SCR");
     edited.push_back("[drivers]");
     EXPECT_EQ(files->files[systemIni], edited);
 }

@@ -183,6 +183,11 @@ TEST_F(Murelloform, TheOtherButtonsOpenTheirWindowsOrLeave)
     panel().button("BitBtn11")->click();
     EXPECT_FALSE(panel().isVisible());
     EXPECT_TRUE(windows->themainform().isVisible());
-    EXPECT_FALSE(panel().checkBox("enable")->isChecked()) << "edits survive hiding";
+    EXPECT_TRUE(panel().checkBox("enable")->isChecked()) << "the edit is dropped";
     EXPECT_FALSE(std::filesystem::exists(folder.file("murello.cfg"))) << "leaving writes nothing";
+
+    folder.write("murello.cfg", "f\r\n3\r\n"); // zentrel-cycle, or another copy of the program
+    windows->themainform().button("BitBtn1")->click();
+    EXPECT_FALSE(panel().checkBox("enable")->isChecked()) << "read again on show";
+    EXPECT_EQ(panel().edit("next")->text(), "3");
 }

@@ -1,4 +1,6 @@
 #include "cycle/Exception.h"
+#include "cycle/LineFiles.h"
+#include "cycle/TemporaryFolder.h"
 #include "panels/wallpaper/WallpaperPanel.h"
 #include "support/FailureOf.h"
 #include "support/MemoryLineFiles.h"
@@ -76,11 +78,35 @@ TEST_F(WallpaperSave, EnabledSaveAppliesTheNextEntryInOrderOfWrites)
             "registry TileWallpaper=1" }));
     EXPECT_EQ(files->files[winIni], typicalWith("Wallpaper=C:\\B.BMP", "TileWallpaper=1"));
     EXPECT_EQ(files->files[cfg], (LineList { "t", "3", "f", "t", "f" }));
-    EXPECT_EQ(p.controls().next, "2") << "the field still shows the applied position";
+    EXPECT_EQ(p.controls().next, "3") << "the field shows the stored position";
+}
 
-    files->files[winIni] = typicalWinIni;
-    p.save();
-    EXPECT_EQ(files->files[winIni], typicalWith("Wallpaper=C:\\B.BMP", "TileWallpaper=1")) << "B again";
+TEST_F(WallpaperSave, SavesInARowApplyOneEntryAfterAnother)
+{
+    WallpaperPanel& p = make({ "A", "B", "C", "D" }, { "t", "1", "t", "f", "t", "t" });
+    for (const char* applied : { "A", "B", "C" }) {
+        p.save();
+        EXPECT_EQ(desktopValue("Wallpaper"), applied);
+    }
+    EXPECT_EQ(files->files[cfg], (LineList { "t", "4", "t", "f", "t", "t" }));
+    EXPECT_EQ(p.controls().next, "4");
+}
+
+TEST_F(WallpaperSave, ShownAgainThePanelReadsOnlyFilesAnotherProgramChanged)
+{
+    TemporaryFolder folder;
+    folder.write("murello.dat", "A\r\nB\r\n");
+    folder.write("murello.cfg", "t\r\n1\r\nt\r\nf\r\n");
+    WallpaperPanel p(folder.path(), registry, std::make_shared<LineFiles>(), random);
+    EXPECT_TRUE(p.load().empty());
+    p.select(1);
+    EXPECT_TRUE(p.refresh().empty());
+    EXPECT_EQ(p.selected(), 1u) << "files unchanged: nothing read";
+
+    folder.write("murello.cfg", "t\r\n2\r\nt\r\nf\r\n\r\n"); // cycled at login, one line more
+    EXPECT_TRUE(p.refresh().empty());
+    EXPECT_EQ(p.controls().next, "2");
+    EXPECT_EQ(p.selected(), std::nullopt);
 }
 
 TEST_F(WallpaperSave, TheLastEntryWrapsToTheFirstAndZeroCountsAsOne)
