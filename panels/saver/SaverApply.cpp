@@ -53,19 +53,19 @@ void SaverApply::readSystemIni()
     m_files->read(m_systemIniPath, m_systemIni);
 }
 
-// The screen saver is switched on only once system.ini names it: a file that can't take the line
-// or can't be written leaves the registry as it was, rather than active with no screen saver.
+// A screen-saver line that has to be added switches the screen saver on first, before the line is
+// put in and system.ini written: a file that can't take the line leaves it switched on.
 SaverApply::Outcome SaverApply::writeSystemIni(const std::string& entryPath)
 {
     Outcome outcome = Outcome::NotAScreenSaver;
     const bool saver = isScreenSaver(entryPath);
     const std::string path = saver ? m_system->shortPath(entryPath) : std::string();
+    if (saver && !SystemIniScreenSaver(m_systemIni).hasSaverLine())
+        writeRegistryStrings(*m_registry, desktopKey, { { "ScreenSaveActive", "1" } });
     m_files->edit(m_systemIniPath, m_systemIni, [&](LineList& image) {
         if (saver)
             outcome = SystemIniScreenSaver(image).setSaver(path) ? Outcome::Added : Outcome::Replaced;
     });
-    if (outcome == Outcome::Added)
-        writeRegistryStrings(*m_registry, desktopKey, { { "ScreenSaveActive", "1" } });
     return outcome;
 }
 

@@ -73,15 +73,16 @@ class SaverLineEdit : public SaverApplyTest, public ::testing::WithParamInterfac
 
 } // namespace
 
-TEST_P(SaverLineEdit, PutsTheShortPathInTheRightLineAndSwitchesOnOnlyWhenAdded)
+TEST_P(SaverLineEdit, PutsTheShortPathInTheRightLineAndSwitchesOnFirstOnlyWhenAdding)
 {
     const Edit& edit = GetParam();
     ASSERT_EQ(apply(edit.before, "C:\\Program Files\\Flying Toasters.scr"), "");
     EXPECT_EQ(outcome, edit.outcome);
     EXPECT_EQ(files->files[systemIni], edit.after);
-    Log expected { "write " + systemIni };
+    Log expected;
     if (edit.outcome == Outcome::Added)
         expected.push_back("registry ScreenSaveActive=1");
+    expected.push_back("write " + systemIni);
     EXPECT_EQ(files->writes(), expected);
     EXPECT_EQ(active(), edit.outcome == Outcome::Added ? "1" : "0");
 }
@@ -133,17 +134,16 @@ TEST_F(SaverApplyTest, TheExtensionIsTakenAfterTheLastSeparator)
         EXPECT_FALSE(SaverApply::isScreenSaver(path)) << path;
 }
 
-TEST_F(SaverApplyTest, FailuresLeaveSystemIniAndTheRegistryAsTheyWere)
+TEST_F(SaverApplyTest, FailuresLeaveSystemIniAsItWasWithTheScreenSaverAlreadySwitchedOn)
 {
-    // A file without any line can't take the line; the screen saver is not switched on either.
+    // A file without any line can't take the line.
     EXPECT_EQ(apply({}, "C:\\A.SCR"), "Unable to insert a line");
-    EXPECT_EQ(files->writes(), Log {});
-    EXPECT_EQ(active(), "0");
+    EXPECT_EQ(files->writes(), Log { "registry ScreenSaveActive=1" });
 
     files->uncreatable.insert(systemIni);
     EXPECT_EQ(apply({ "[boot]" }, "C:\\A.SCR"), "Cannot create file " + systemIni);
     EXPECT_EQ(files->files[systemIni], LineList { "[boot]" });
-    EXPECT_EQ(active(), "0");
+    EXPECT_EQ(files->writes(), (Log { "registry ScreenSaveActive=1", "write " + systemIni }));
 
     files->uncreatable.clear();
     files->unreadable.insert(systemIni);

@@ -81,14 +81,14 @@ TEST_F(SaverPanelTest, SaveAppliesTheNextEntryThenAdvances)
     EXPECT_EQ(files->files[systemIni], edited);
 }
 
-TEST_F(SaverPanelTest, AnAddedLineSwitchesTheScreenSaverOnBetweenTheTwoSettingsWrites)
+TEST_F(SaverPanelTest, AnAddedLineSwitchesTheScreenSaverOnBeforeSystemIniIsWritten)
 {
     files->files[systemIni] = { "[boot]", "shell=Explorer.exe" };
     make({ "C:\\A.SCR" });
     panel->save();
     EXPECT_EQ(files->files[systemIni], (LineList { "[boot]", "SCRNSAVE.EXE=C:\\A.SCR", "shell=Explorer.exe" }));
     EXPECT_EQ(files->writes(),
-        (Log { "write " + dat, "write " + cfg, "write " + systemIni, "registry ScreenSaveActive=1", "write " + cfg }));
+        (Log { "write " + dat, "write " + cfg, "registry ScreenSaveActive=1", "write " + systemIni, "write " + cfg }));
 }
 
 TEST_F(SaverPanelTest, PositionsWrapAndZeroCountsAsOneAndRandomNeverRepeats)
