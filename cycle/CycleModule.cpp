@@ -166,41 +166,46 @@ void CycleModule::stampFile(const std::string& path)
     m_stamps[path] = fileStamp(path);
 }
 
-CycleModule::Chosen CycleModule::chooseFiles(const FileNames& files) const
+// The files that pass go into the list in runs, each run before the next refusal is shown, so
+// the list holds every file accepted so far while the user reads the message.
+std::size_t CycleModule::putEntries(std::size_t row, const FileNames& files)
 {
     refuseUnlistableNames(files);
-    Chosen chosen;
+    std::size_t put = 0;
+    FileNames run; // last chosen first
+    auto putRun = [&] {
+        m_lists[m_editTarget]->insertBlock(row + put, run);
+        if (m_parameters.newEntryFlag)
+            m_settings.insertFlags(row + put, run.size(), *m_parameters.newEntryFlag);
+        put += run.size();
+        run.clear();
+    };
     try {
         for (auto name = files.rbegin(); name != files.rend(); ++name) {
             if (name->empty())
                 continue;
-            if (m_parameters.checkFile) {
-                if (std::optional<std::string> refusal = m_parameters.checkFile(*name)) {
-                    if (m_rejectionNotice)
-                        m_rejectionNotice(*refusal);
-                    continue;
-                }
+            std::optional<std::string> refusal;
+            if (m_parameters.checkFile)
+                refusal = m_parameters.checkFile(*name);
+            if (!refusal) {
+                run.push_back(*name);
+                continue;
             }
-            chosen.names.push_back(*name);
+            putRun();
+            if (m_rejectionNotice)
+                m_rejectionNotice(*refusal);
         }
     } catch (...) {
-        chosen.failure = std::current_exception();
+        putRun();
+        throw;
     }
-    return chosen;
-}
-
-void CycleModule::putEntries(std::size_t row, const Chosen& chosen)
-{
-    m_lists[m_editTarget]->insertBlock(row, chosen.names);
-    if (m_parameters.newEntryFlag)
-        m_settings.insertFlags(row, chosen.names.size(), *m_parameters.newEntryFlag);
-    if (chosen.failure)
-        std::rethrow_exception(chosen.failure);
+    putRun();
+    return put;
 }
 
 void CycleModule::add(const FileNames& files)
 {
-    putEntries(m_lists[m_editTarget]->size(), chooseFiles(files));
+    putEntries(m_lists[m_editTarget]->size(), files);
 }
 
 CycleModule::Row CycleModule::insert(const FileNames& files, Row selected, bool otherListSelected)
@@ -216,11 +221,8 @@ CycleModule::Row CycleModule::insert(const FileNames& files, Row selected, bool 
             add(files);
         return selected;
     }
-    Chosen chosen = chooseFiles(files);
     // The selected entry moves down with each file put in front of it.
-    Row moved = *selected + chosen.names.size();
-    putEntries(*selected, chosen);
-    return moved;
+    return *selected + putEntries(*selected, files);
 }
 
 CycleModule::Row CycleModule::remove(Row selected)

@@ -8,7 +8,6 @@
 #include "cycle/StoredCycle.h"
 
 #include <cstddef>
-#include <exception>
 #include <functional>
 #include <map>
 #include <memory>
@@ -84,12 +83,8 @@ public:
     void setAllFlags(std::string_view flag) { m_settings.setAllFlags(flag); }
 
 private:
-    struct Chosen {
-        FileNames names; // last chosen first
-        std::exception_ptr failure;
-    };
-    Chosen chooseFiles(const FileNames& files) const;
-    void putEntries(std::size_t row, const Chosen& chosen);
+    // Returns how many of the files were put in the list.
+    std::size_t putEntries(std::size_t row, const FileNames& files);
     void pullBackNext();
 
     void readIfPresent(

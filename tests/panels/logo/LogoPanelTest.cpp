@@ -71,6 +71,18 @@ TEST_F(LogoPanelTest, AddTakesTheChosenFilesLastFirstAndRefusesEachFailingOneWit
     EXPECT_EQ(p.controls().next, "3");
 }
 
+TEST_F(LogoPanelTest, EachFileThatPassesIsListedBeforeTheNextRefusalIsShown)
+{
+    LogoPanel& p = make({ "X" }, { "t", "1" });
+    p.select(0);
+    std::vector<Names> listedAtNotice;
+    p.setRefusalNotice([&](const std::string&) { listedAtNotice.push_back(entries()); });
+    p.insert({ path("wide"), path("A"), path("B"), path("C") });
+    EXPECT_EQ(listedAtNotice, (std::vector<Names> { { "C", "X" }, { "C", "A", "X" } }));
+    EXPECT_EQ(entries(), (Names { "C", "A", "X" }));
+    EXPECT_EQ(p.selected(), 2u);
+}
+
 TEST_F(LogoPanelTest, AFileThatCantBeLoadedEndsTheChoiceKeepingTheFilesAddedBeforeIt)
 {
     LogoPanel& p = make({ "X" }, { "t", "1" });
