@@ -71,7 +71,7 @@ TEST_F(WallpaperModule, EnabledSaveWritesFilesReadsThemBackAppliesAndSetsTheRegi
         (Log { "write " + dat, "write " + cfg, "read " + cfg, "read " + dat, "load win.ini", "apply B f",
             "write " + cfg, "registry B" }));
     EXPECT_EQ(files->files[cfg], (LineList { "t", "3", "t", "f", "t" }));
-    EXPECT_EQ(m.controls().next, "2");
+    EXPECT_EQ(m.controls().next, "3");
 }
 
 TEST_F(WallpaperModule, DisabledSaveStillReadsWinIniAndChecksThePositionButWritesNothingMore)
