@@ -11,6 +11,7 @@
 #include "shell/skin/TBitmapButton.h"
 #include "shell/skin/TErrorBox.h"
 
+#include <QCheckBox>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
