@@ -11,8 +11,8 @@
 #include "shell/skin/TBitmapButton.h"
 #include "shell/skin/TErrorBox.h"
 
-#include <QCheckBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
