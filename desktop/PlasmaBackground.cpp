@@ -7,6 +7,7 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QUrl>
+#include <sstream>
 
 namespace {
 
@@ -26,7 +27,7 @@ std::string quoted(const std::string& text)
     return literal + "\"";
 }
 
-std::optional<std::string> callPlasmaShell(const std::string& script)
+PlasmaBackground::Reply callPlasmaShell(const std::string& script)
 {
     // Qt's bus connection wants an application object; a command has none of its own.
     static int argc = 1;
@@ -36,14 +37,16 @@ std::optional<std::string> callPlasmaShell(const std::string& script)
         new QCoreApplication(argc, argv);
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
-        return "there is no session bus";
+        return { false, "there is no session bus" };
     QDBusMessage call = QDBusMessage::createMethodCall(
         "org.kde.plasmashell", "/PlasmaShell", "org.kde.PlasmaShell", "evaluateScript");
     call << QString::fromStdString(script);
     QDBusMessage reply = bus.call(call, QDBus::Block, 10000);
     if (reply.type() == QDBusMessage::ErrorMessage)
-        return reply.errorMessage().toStdString();
-    return std::nullopt;
+        return { false, reply.errorMessage().toStdString() };
+    // The shell answers with what the script printed.
+    QList<QVariant> answer = reply.arguments();
+    return { true, answer.isEmpty() ? std::string() : answer.first().toString().toStdString() };
 }
 
 } // namespace
@@ -53,20 +56,49 @@ PlasmaBackground::PlasmaBackground(Evaluate evaluate)
 {
 }
 
+std::string PlasmaBackground::expectedAnswer(const WindowsWallpaper& wallpaper)
+{
+    return "zentrel " + imageUrl(wallpaper) + " " + (wallpaper.tiled ? "3" : "6");
+}
+
+std::string PlasmaBackground::imageUrl(const WindowsWallpaper& wallpaper)
+{
+    return QUrl::fromLocalFile(QString::fromLocal8Bit(wallpaper.path)).toEncoded().toStdString();
+}
+
 std::string PlasmaBackground::script(const WindowsWallpaper& wallpaper)
 {
-    std::string url = QUrl::fromLocalFile(QString::fromLocal8Bit(wallpaper.path)).toEncoded().toStdString();
+    std::string colour = std::to_string(wallpaper.red()) + "," + std::to_string(wallpaper.green()) + ","
+        + std::to_string(wallpaper.blue());
+    // Each desktop is read back after the write; the line printed for it is what the shell kept.
     return "var all = desktops();\n"
            "for (var i = 0; i < all.length; i++) {\n"
            "    var d = all[i];\n"
            "    d.wallpaperPlugin = \"org.kde.image\";\n"
            "    d.currentConfigGroup = [\"Wallpaper\", \"org.kde.image\", \"General\"];\n"
            "    d.writeConfig(\"Image\", "
-        + quoted(url) + ");\n    d.writeConfig(\"FillMode\", " + (wallpaper.tiled ? "3" : "6") + ");\n}\n";
+        + quoted(imageUrl(wallpaper)) + ");\n    d.writeConfig(\"FillMode\", " + (wallpaper.tiled ? "3" : "6")
+        + ");\n    d.writeConfig(\"Color\", " + quoted(colour)
+        + ");\n"
+          "    print(\"zentrel \" + d.readConfig(\"Image\") + \" \" + d.readConfig(\"FillMode\") + \"\\n\");\n"
+          "}\n";
 }
 
 void PlasmaBackground::show(const WindowsWallpaper& wallpaper)
 {
-    if (std::optional<std::string> failure = m_evaluate(script(wallpaper)))
-        throw Exception(formatMessage("The Plasma shell did not take the wallpaper: %s", *failure));
+    Reply reply = m_evaluate(script(wallpaper));
+    if (!reply.called)
+        throw Exception(formatMessage("The Plasma shell did not take the wallpaper: %s", reply.text));
+    // Every desktop must say it kept it; a shell with no desktop at all shows nothing.
+    std::istringstream lines(reply.text);
+    int kept = 0;
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.starts_with("zentrel "))
+            continue;
+        if (line != expectedAnswer(wallpaper))
+            throw Exception(formatMessage("The Plasma shell did not keep the wallpaper: %s", line.substr(8)));
+        ++kept;
+    }
+    if (kept == 0)
+        throw Exception("The Plasma shell has no desktop to show the wallpaper on");
 }

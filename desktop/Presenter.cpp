@@ -2,28 +2,13 @@
 
 #include "cycle/Registry.h"
 #include "desktop/DesktopBackground.h"
+#include "desktop/SessionEnd.h"
 #include "desktop/WavePlayer.h"
 #include "desktop/WindowsWallpaper.h"
 #include "panels/sound/SoundApply.h"
 #include "panels/wallpaper/PictureFile.h"
 
 #include <ostream>
-
-namespace {
-
-// The wave of the start-up event, as Windows plays it; empty when none is set.
-std::string startupWave(Registry& registry)
-{
-    std::unique_ptr<RegistryKey> key
-        = registry.openKey(RegistryRoot::CurrentUser, SoundApply::eventKey(SoundEvent::SystemStart));
-    if (!key)
-        return "";
-    RegistryValue value = key->queryValue("");
-    bool text = value.kind == RegistryValue::Kind::String || value.kind == RegistryValue::Kind::ExpandableString;
-    return text ? value.text : "";
-}
-
-} // namespace
 
 Presenter::Presenter(CycleServices services, bool session, std::unique_ptr<DesktopBackground> background,
     std::shared_ptr<WavePlayer> player, std::ostream& out, std::ostream& errors)
@@ -40,9 +25,10 @@ Presenter::~Presenter() = default;
 
 bool Presenter::present(bool dryRun)
 {
-    if (!m_session) {
-        m_out << "desktop: no desktop session to show the wallpaper on or play the start-up sound to" << std::endl;
-        return true;
+    if (!m_session || !m_background) {
+        m_out << "desktop: failed" << std::endl;
+        m_errors << "There is no desktop session to show the wallpaper on or play the start-up sound to." << std::endl;
+        return false;
     }
     bool shown = showWallpaper(dryRun);
     return playStartupSound(dryRun) && shown;
@@ -51,7 +37,7 @@ bool Presenter::present(bool dryRun)
 bool Presenter::playStartupSound(bool dryRun)
 {
     try {
-        std::string wave = startupWave(*m_services.registry);
+        std::string wave = eventWave(*m_services.registry, SoundEvent::SystemStart);
         if (wave.empty()) {
             m_out << "start-up sound: none set" << std::endl;
             return true;
@@ -68,16 +54,13 @@ bool Presenter::playStartupSound(bool dryRun)
 
 bool Presenter::showWallpaper(bool dryRun)
 {
-    if (!m_background) {
-        m_out << "desktop: this desktop's background cannot be set from here, it is left alone" << std::endl;
-        return true;
-    }
     try {
         std::optional<WindowsWallpaper> wallpaper = WindowsWallpaper::read(*m_services.registry, *m_services.files);
         if (!wallpaper) {
             m_out << "desktop: win.ini names no wallpaper, the desktop is left alone" << std::endl;
             return true;
         }
+        m_background->checkShowable();
         // A picture the desktop could not show would leave it blank: it is checked here, with the panel's messages.
         loadPictureFile(wallpaper->path);
         if (!dryRun)

@@ -13,13 +13,13 @@ class WavePlayer;
 // none of its files.
 class Presenter {
 public:
-    // Without a session nothing is shown or played; `background` null: the session's desktop is
-    // not one whose background can be set from here.
+    // Without a session (or a background) nothing is shown or played, and that is a failure.
     Presenter(CycleServices services, bool session, std::unique_ptr<DesktopBackground> background,
         std::shared_ptr<WavePlayer> player, std::ostream& out, std::ostream& errors);
     ~Presenter();
 
-    // One line per thing shown; returns false when one failed (its message on `errors`). A dry run
+    // One line per thing shown; returns false when one failed or the wallpaper was not shown
+    // (its message on `errors`); a win.ini that names no wallpaper is not a failure. A dry run
     // checks and says what it would show and play, and leaves the desktop as it is.
     bool present(bool dryRun = false);
 

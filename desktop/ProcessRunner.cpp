@@ -16,10 +16,11 @@ CommandRunner::Result ProcessRunner::run(const std::string& program, const std::
         return result;
     result.started = true;
     // A desktop tool answers at once; one that hangs is not waited for beyond this.
-    if (!process.waitForFinished(10000)) {
+    if (!process.waitForFinished(patienceSeconds * 1000)) {
         process.kill();
         process.waitForFinished();
         result.exitCode = -1;
+        result.timedOut = true;
         return result;
     }
     result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;

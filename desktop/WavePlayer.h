@@ -2,7 +2,7 @@
 
 #include <string>
 
-// Plays a wave once for the start of the session.
+// Plays a wave once, for the start or the end of the session.
 class WavePlayer {
 public:
     virtual ~WavePlayer() = default;

@@ -1,7 +1,13 @@
 #include "desktop/WindowsWallpaper.h"
 
 #include "cycle/LineFiles.h"
+#include "cycle/Registry.h"
 #include "cycle/RegistryServices.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <sstream>
 
 namespace {
 
@@ -16,6 +22,23 @@ std::string lastValue(const LineList& lines, std::string_view key)
     return equals == std::string::npos ? "" : line.substr(equals + 1);
 }
 
+// Windows keeps a colour as "R G B" in decimal; what does not read as one is black, as Windows takes it.
+std::uint32_t desktopColour(Registry& registry)
+{
+    std::unique_ptr<RegistryKey> key = registry.openKey(RegistryRoot::CurrentUser, "Control Panel\\Colors");
+    if (!key)
+        return 0;
+    RegistryValue value = key->queryValue("Background");
+    if (value.kind != RegistryValue::Kind::String)
+        return 0;
+    std::istringstream words(value.text);
+    int red = 0, green = 0, blue = 0;
+    if (!(words >> red >> green >> blue))
+        return 0;
+    auto channel = [](int v) { return static_cast<std::uint32_t>(std::clamp(v, 0, 255)); };
+    return channel(red) << 16 | channel(green) << 8 | channel(blue);
+}
+
 } // namespace
 
 std::optional<WindowsWallpaper> WindowsWallpaper::read(Registry& registry, const LineFiles& files)
@@ -27,5 +50,13 @@ std::optional<WindowsWallpaper> WindowsWallpaper::read(Registry& registry, const
     if (wallpaper.path.empty() || wallpaper.path == "(None)")
         return std::nullopt;
     wallpaper.tiled = lastValue(winIni, "TILEWALLPA") == "1";
+    wallpaper.colour = desktopColour(registry);
     return wallpaper;
+}
+
+std::string WindowsWallpaper::colourName() const
+{
+    char name[8];
+    std::snprintf(name, sizeof name, "#%06x", static_cast<unsigned>(colour & 0xffffff));
+    return name;
 }

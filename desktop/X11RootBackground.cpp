@@ -11,14 +11,10 @@
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <vector>
 #include <xcb/xcb.h>
 
 namespace {
-
-struct Disconnect {
-    void operator()(xcb_connection_t* connection) const { xcb_disconnect(connection); }
-};
-using Connection = std::unique_ptr<xcb_connection_t, Disconnect>;
 
 xcb_screen_t* screenOf(xcb_connection_t* connection, int number)
 {
@@ -84,6 +80,56 @@ void upload(xcb_connection_t* connection, xcb_pixmap_t pixmap, xcb_gcontext_t gc
     }
 }
 
+template <class T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
+
+bool isDesktopWindow(xcb_connection_t* c, xcb_window_t window, xcb_atom_t type, xcb_atom_t desktop)
+{
+    Reply<xcb_get_window_attributes_reply_t> attributes(
+        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), nullptr), std::free);
+    if (!attributes || attributes->map_state != XCB_MAP_STATE_VIEWABLE)
+        return false;
+    Reply<xcb_get_property_reply_t> types(
+        xcb_get_property_reply(c, xcb_get_property(c, 0, window, type, XCB_ATOM_ATOM, 0, 16), nullptr), std::free);
+    if (!types || types->format != 32)
+        return false;
+    auto* atoms = static_cast<xcb_atom_t*>(xcb_get_property_value(types.get()));
+    int count = xcb_get_property_value_length(types.get()) / 4;
+    return std::find(atoms, atoms + count, desktop) != atoms + count;
+}
+
+std::vector<xcb_window_t> childrenOf(xcb_connection_t* c, xcb_window_t window)
+{
+    Reply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(c, xcb_query_tree(c, window), nullptr), std::free);
+    if (!tree)
+        return {};
+    xcb_window_t* children = xcb_query_tree_children(tree.get());
+    return { children, children + xcb_query_tree_children_length(tree.get()) };
+}
+
+// A desktop program (pcmanfm, xfdesktop, caja, nemo) draws its background into a window of the
+// desktop type over the root window, which then never shows. Window managers that frame every
+// window put it one level down.
+bool desktopWindowCoversRoot(xcb_connection_t* c, const xcb_screen_t& screen)
+{
+    xcb_atom_t type = atom(c, "_NET_WM_WINDOW_TYPE"), desktop = atom(c, "_NET_WM_WINDOW_TYPE_DESKTOP");
+    for (xcb_window_t top : childrenOf(c, screen.root)) {
+        std::vector<xcb_window_t> candidates = childrenOf(c, top);
+        candidates.push_back(top);
+        for (xcb_window_t window : candidates) {
+            if (!isDesktopWindow(c, window, type, desktop))
+                continue;
+            Reply<xcb_get_geometry_reply_t> geometry(
+                xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr), std::free);
+            // One desktop window per monitor covers that monitor; a quarter of the screen is taken as covering.
+            if (geometry
+                && 4L * geometry->width * geometry->height
+                    >= long(screen.width_in_pixels) * long(screen.height_in_pixels))
+                return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 X11RootBackground::X11RootBackground(std::string display)
@@ -91,10 +137,10 @@ X11RootBackground::X11RootBackground(std::string display)
 {
 }
 
-QImage X11RootBackground::compose(const QImage& picture, int width, int height, bool tiled)
+QImage X11RootBackground::compose(const QImage& picture, int width, int height, bool tiled, QRgb colour)
 {
     QImage screen(width, height, QImage::Format_RGB32);
-    screen.fill(Qt::black);
+    screen.fill(QColor(colour));
     QPainter painter(&screen);
     if (!tiled) {
         painter.drawImage((width - picture.width()) / 2, (height - picture.height()) / 2, picture);
@@ -106,19 +152,36 @@ QImage X11RootBackground::compose(const QImage& picture, int width, int height, 
     return screen;
 }
 
-void X11RootBackground::show(const WindowsWallpaper& wallpaper)
+std::pair<std::unique_ptr<xcb_connection_t, void (*)(xcb_connection_t*)>, xcb_screen_t*>
+X11RootBackground::connect() const
 {
-    QImage picture = loadPictureFile(wallpaper.path);
     int screenNumber = 0;
-    Connection connection(xcb_connect(m_display.c_str(), &screenNumber));
+    std::unique_ptr<xcb_connection_t, void (*)(xcb_connection_t*)> connection(
+        xcb_connect(m_display.c_str(), &screenNumber), xcb_disconnect);
     xcb_connection_t* c = connection.get();
     if (xcb_connection_has_error(c))
         throw Exception(formatMessage("Cannot reach the X display %s", m_display));
     xcb_screen_t* screen = screenOf(c, screenNumber);
     if (!screen || !takesOurPixels(c, *screen))
         throw Exception(formatMessage("The X display %s has a colour depth this program does not draw", m_display));
+    if (desktopWindowCoversRoot(c, *screen))
+        throw Exception("the desktop draws its own background; Zentrel cannot show the wallpaper here");
+    return { std::move(connection), screen };
+}
 
-    QImage face = compose(picture, screen->width_in_pixels, screen->height_in_pixels, wallpaper.tiled);
+void X11RootBackground::checkShowable() const
+{
+    connect();
+}
+
+void X11RootBackground::show(const WindowsWallpaper& wallpaper)
+{
+    QImage picture = loadPictureFile(wallpaper.path);
+    auto [connection, screen] = connect();
+    xcb_connection_t* c = connection.get();
+
+    QImage face = compose(picture, screen->width_in_pixels, screen->height_in_pixels, wallpaper.tiled,
+        qRgb(wallpaper.red(), wallpaper.green(), wallpaper.blue()));
     xcb_pixmap_t pixmap = xcb_generate_id(c);
     xcb_create_pixmap(c, screen->root_depth, pixmap, screen->root, screen->width_in_pixels, screen->height_in_pixels);
     xcb_gcontext_t gc = xcb_generate_id(c);

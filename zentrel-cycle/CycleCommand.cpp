@@ -5,11 +5,11 @@
 #include "cycle/PosixSystem.h"
 #include "cycle/RegistryFile.h"
 #include "cycle/StandInMachine.h"
-#include "desktop/DesktopBackground.h"
-#include "desktop/DesktopChoice.h"
 #include "desktop/MediaWavePlayer.h"
-#include "desktop/Presenter.h"
+#include "desktop/PresentStep.h"
 #include "desktop/ProcessRunner.h"
+#include "desktop/SessionEnd.h"
+#include "desktop/SessionEndParts.h"
 #include "resources/SkinResources.h"
 #include "shell/skin/TWindowGeometry.h"
 #include "zentrel-cycle/CycleOptions.h"
@@ -19,6 +19,7 @@
 #include "zentrel-cycle/RunLock.h"
 
 #include <QFile>
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <ostream>
@@ -76,11 +77,33 @@ bool cycle(const CycleOptions& options, const std::string& programDirectory, std
     }
     if (!options.present)
         return allWell;
-    SessionEnvironment session = SessionEnvironment::fromProcess();
-    auto background = chooseDesktopBackground(session, std::make_shared<ProcessRunner>());
-    Presenter presenter(
-        services, session.hasSession(), std::move(background), std::make_shared<MediaWavePlayer>(), out, errors);
-    return presenter.present(options.dryRun) && allWell;
+    return presentOnDesktop(services, options.dryRun, out, errors) && allWell;
+}
+
+std::string environment(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+// The shutdown sound's unit stops (--session-end), or the login entry of a session without
+// systemd waits for the end (--await-session-end); the unit's stop after --remove-autostart plays
+// nothing.
+bool endSession(
+    const CycleOptions& options, const std::string& programDirectory, std::ostream& out, std::ostream& errors)
+{
+    bool await = options.action == CycleOptions::Action::AwaitSessionEnd;
+    if (options.unitFile && !std::filesystem::exists(*options.unitFile)) {
+        out << "shutdown sound: its unit was removed, nothing played" << std::endl;
+        return true;
+    }
+    std::string runtime = environment("XDG_RUNTIME_DIR");
+    if (await && SessionEndParts::systemdRunsFor(runtime)) {
+        out << "shutdown sound: left to the systemd user unit" << std::endl;
+        return true;
+    }
+    SessionEnd end(servicesFor(programDirectory), std::make_shared<MediaWavePlayer>(), out, errors);
+    return await ? end.awaitAndPlay(environment("DISPLAY")) : end.playShutdownSound(options.dryRun);
 }
 
 std::string iconBytes()
@@ -101,15 +124,25 @@ bool changeAutostart(const CycleOptions& options, std::ostream& out, std::ostrea
         if (options.programDirectory)
             cycleArguments
                 = { "--program-dir", std::filesystem::absolute(*options.programDirectory).lexically_normal().string() };
-        DesktopEntries entries(DesktopPlaces::fromEnvironment(), PosixSystem().programDirectory(), cycleArguments);
+        DesktopPlaces places = DesktopPlaces::fromEnvironment();
+        DesktopEntries entries(places, PosixSystem().programDirectory(), cycleArguments);
+        SessionEndParts sessionEnd(std::filesystem::path(places.autostartFolder).parent_path().string(),
+            PosixSystem().programDirectory() + "zentrel-cycle", cycleArguments);
+        ProcessRunner runner;
+        bool systemd = SessionEndParts::systemdRunsFor(environment("XDG_RUNTIME_DIR"));
         if (options.action == CycleOptions::Action::RemoveAutostart) {
             bool removed = entries.removeAutostart();
             out << "autostart: " << (removed ? "removed " : "none at ") << entries.autostartPath() << std::endl;
+            removed = sessionEnd.remove(runner, systemd);
+            out << "shutdown sound: " << (removed ? "removed " : "none at ") << sessionEnd.unitPath() << std::endl;
             return true;
         }
         entries.install(iconBytes());
         out << "autostart: " << entries.autostartPath() << "\nmenu: " << entries.menuPath()
             << "\nicon: " << entries.iconPath() << std::endl;
+        sessionEnd.install(runner, systemd);
+        out << "shutdown sound: " << sessionEnd.unitPath() << (systemd ? " (started)" : "") << "\n"
+            << "shutdown sound without systemd: " << sessionEnd.fallbackPath() << std::endl;
         return true;
     } catch (const std::exception& error) {
         errors << error.what() << "." << std::endl;
@@ -124,8 +157,10 @@ int runCycleCommand(const std::vector<std::string>& arguments, std::ostream& out
     CycleOptions options;
     if (std::optional<int> answered = readCycleCommandLine(arguments, namesOf(cycleEntries()), options, out, errors))
         return *answered;
+    std::string programDirectory = options.programDirectory.value_or(PosixSystem().programDirectory());
+    if (options.action == CycleOptions::Action::SessionEnd || options.action == CycleOptions::Action::AwaitSessionEnd)
+        return endSession(options, programDirectory, out, errors) ? 0 : 1;
     if (options.action != CycleOptions::Action::Cycle)
         return changeAutostart(options, out, errors) ? 0 : 1;
-    std::string programDirectory = options.programDirectory.value_or(PosixSystem().programDirectory());
     return cycle(options, programDirectory, out, errors) ? 0 : 1;
 }

@@ -6,6 +6,7 @@
 #include "desktop/XfceBackground.h"
 
 #include <gtest/gtest.h>
+#include <map>
 
 namespace {
 
@@ -21,10 +22,14 @@ struct RecordedRunner : CommandRunner {
             result.output = listing;
         else if (line.find(failing) != std::string::npos && !failing.empty())
             result.exitCode = 1;
+        for (const auto& [property, value] : readBack)
+            if (line.ends_with("/" + property))
+                result.output = value;
         return result;
     }
     Result answer { true, 0, "" };
     std::string listing, failing;
+    std::map<std::string, std::string> readBack; // what reading a property back answers
     std::vector<std::string> commands;
 };
 
@@ -40,66 +45,89 @@ std::string messageOf(DesktopBackground& background, const WindowsWallpaper& wal
 
 } // namespace
 
-TEST(XfceBackgroundTest, EveryMonitorAndWorkspaceGetsThePicture)
+// Every backdrop there is gets the picture; a desktop with none yet gets one per output and
+// workspace; what xfconf reads back must be what was set.
+TEST(XfceBackgroundTest, EveryBackdropGetsThePictureAndIsReadBack)
 {
-    auto runner = std::make_shared<RecordedRunner>();
-    runner->listing = "/backdrop/screen0/monitorVirtual1/workspace0/color-style\n"
-                      "/backdrop/screen0/monitorVirtual1/workspace0/last-image\n"
-                      "/backdrop/screen0/monitorHDMI-1/workspace1/last-image\n"
-                      "/desktop-icons/style\n";
-    XfceBackground xfce(runner);
-    xfce.show({ "/pics/a b.bmp", true });
-    const std::string first = "xfconf-query -c xfce4-desktop -p /backdrop/screen0/monitorVirtual1/workspace0";
-    const std::string second = "xfconf-query -c xfce4-desktop -p /backdrop/screen0/monitorHDMI-1/workspace1";
-    EXPECT_EQ(runner->commands,
-        (std::vector<std::string> { "xfconf-query -c xfce4-desktop -l", first + "/last-image -s /pics/a b.bmp",
-            first + "/image-style -s 2", second + "/last-image -s /pics/a b.bmp", second + "/image-style -s 2" }));
+    struct Case {
+        std::string listing;
+        X11Screen screen;
+        std::vector<std::string> backdrops;
+    };
+    const std::string root = "/backdrop/screen0/";
+    for (const Case& c : {
+             Case { root + "monitorVirtual1/workspace0/color-style\n" + root + "monitorVirtual1/workspace0/last-image\n"
+                     + root + "monitorHDMI-1/workspace1/last-image\n/desktop-icons/style\n",
+                 { { "screen" }, 4 }, { root + "monitorVirtual1/workspace0", root + "monitorHDMI-1/workspace1" } },
+             Case { "", { { "HDMI-1", "DP-2" }, 2 },
+                 { root + "monitorHDMI-1/workspace0", root + "monitorHDMI-1/workspace1",
+                     root + "monitorDP-2/workspace0", root + "monitorDP-2/workspace1" } },
+             Case { "", {}, { root + "monitor0/workspace0" } },
+         }) {
+        auto runner = std::make_shared<RecordedRunner>();
+        runner->listing = c.listing;
+        runner->readBack = { { "last-image", "/pics/a b.bmp\n" }, { "image-style", "1\n" } };
+        XfceBackground xfce(runner, [&] { return c.screen; });
+        xfce.show({ "/pics/a b.bmp", false, 0x008080 });
+        std::vector<std::string> expected { "xfconf-query -c xfce4-desktop -l" };
+        for (const std::string& backdrop : c.backdrops) {
+            const std::string set = "xfconf-query -c xfce4-desktop -p " + backdrop;
+            expected.insert(expected.end(),
+                { set + "/color-style -n -t int -s 0",
+                    set + "/rgba1 -n -t double -t double -t double -t double -s 0.000000 -s 0.501960 -s 0.501960 -s 1",
+                    set + "/image-style -n -t int -s 1", set + "/last-image -n -t string -s /pics/a b.bmp" });
+        }
+        for (const std::string& backdrop : c.backdrops)
+            expected.insert(expected.end(),
+                { "xfconf-query -c xfce4-desktop -p " + backdrop + "/last-image",
+                    "xfconf-query -c xfce4-desktop -p " + backdrop + "/image-style" });
+        EXPECT_EQ(runner->commands, expected);
+    }
 }
 
-TEST(XfceBackgroundTest, AFreshDesktopGetsTheFirstMonitorsProperties)
+TEST(XfceBackgroundTest, AMissingHangingOrRefusingToolIsOneMessage)
 {
-    auto runner = std::make_shared<RecordedRunner>();
-    runner->answer.exitCode = 1; // the channel does not exist yet
-    runner->listing = "";
-    XfceBackground xfce(runner);
-    EXPECT_EQ(messageOf(xfce, { "/a.bmp", false }),
-        "xfconf-query could not set /backdrop/screen0/monitor0/workspace0/last-image");
-    runner->answer.exitCode = 0;
-    runner->commands.clear();
-    xfce.show({ "/a.bmp", false });
-    const std::string property = "xfconf-query -c xfce4-desktop -p /backdrop/screen0/monitor0/workspace0";
-    EXPECT_EQ(runner->commands,
-        (std::vector<std::string> { "xfconf-query -c xfce4-desktop -l", property + "/last-image -n -t string -s /a.bmp",
-            property + "/image-style -n -t int -s 1" }));
+    const std::string property = "/backdrop/screen0/monitor0/workspace0";
+    struct Case {
+        CommandRunner::Result answer;
+        std::string failing;
+        std::map<std::string, std::string> readBack;
+        std::string message;
+    };
+    for (const Case& c : {
+             Case { { false, 0, "" }, "", {}, "xfconf-query cannot be run" },
+             Case { { true, -1, "", true }, "", {}, "xfconf-query did not answer within 10 seconds" },
+             Case { { true, 0, "" }, "image-style -n", {}, "xfconf-query could not set " + property + "/image-style" },
+             Case { { true, 0, "" }, "", { { "last-image", "/old.bmp\n" }, { "image-style", "2\n" } },
+                 "xfconf did not keep the wallpaper of " + property },
+         }) {
+        auto runner = std::make_shared<RecordedRunner>();
+        runner->answer = c.answer;
+        runner->failing = c.failing;
+        runner->readBack = c.readBack;
+        XfceBackground xfce(runner, {});
+        EXPECT_EQ(messageOf(xfce, { "/a.bmp", true }), c.message);
+    }
 }
 
-TEST(XfceBackgroundTest, AMissingToolIsOneMessage)
+TEST(PlasmaBackgroundTest, TheShellMustSayEveryDesktopKeptTheWallpaper)
 {
-    auto runner = std::make_shared<RecordedRunner>();
-    runner->answer.started = false;
-    XfceBackground xfce(runner);
-    EXPECT_EQ(messageOf(xfce, { "/a.bmp", true }), "xfconf-query cannot be run");
-    EXPECT_EQ(runner->commands.size(), 1u);
-}
-
-TEST(PlasmaBackgroundTest, EveryDesktopGetsTheImagePluginWithThePictureAndFillMode)
-{
-    std::vector<std::string> scripts;
-    std::optional<std::string> failure;
-    PlasmaBackground plasma([&](const std::string& script) {
-        scripts.push_back(script);
-        return failure;
-    });
-    plasma.show({ "/pics/\"odd\" name%.bmp", true });
-    plasma.show({ "/pics/b.bmp", false });
-    ASSERT_EQ(scripts.size(), 2u);
-    EXPECT_NE(scripts[0].find("d.wallpaperPlugin = \"org.kde.image\""), std::string::npos);
-    EXPECT_NE(scripts[0].find("d.writeConfig(\"Image\", \"file:///pics/%22odd%22%20name%25.bmp\");"), std::string::npos)
-        << scripts[0];
-    EXPECT_NE(scripts[0].find("d.writeConfig(\"FillMode\", 3);"), std::string::npos);
-    EXPECT_NE(scripts[1].find("d.writeConfig(\"FillMode\", 6);"), std::string::npos);
-
-    failure = "org.freedesktop.DBus.Error.ServiceUnknown";
-    EXPECT_EQ(messageOf(plasma, { "/a.bmp", true }),
-        "The Plasma shell did not take the wallpaper: org.freedesktop.DBus.Error.ServiceUnknown");
+    WindowsWallpaper tiled { "/pics/\"odd\" name%.bmp", true, 0x008080 };
+    EXPECT_EQ(PlasmaBackground::expectedAnswer(tiled), "zentrel file:///pics/%22odd%22%20name%25.bmp 3");
+    struct Case {
+        PlasmaBackground::Reply reply;
+        std::string message;
+    };
+    std::string kept = PlasmaBackground::expectedAnswer(tiled) + "\n";
+    for (const Case& c : {
+             Case { { true, kept + kept }, "" },
+             Case { { true, kept + "zentrel file:///old.bmp 6\n" },
+                 "The Plasma shell did not keep the wallpaper: file:///old.bmp 6" },
+             Case { { true, "" }, "The Plasma shell has no desktop to show the wallpaper on" },
+             Case { { false, "org.freedesktop.DBus.Error.ServiceUnknown" },
+                 "The Plasma shell did not take the wallpaper: org.freedesktop.DBus.Error.ServiceUnknown" },
+         }) {
+        PlasmaBackground plasma([&](const std::string&) { return c.reply; });
+        EXPECT_EQ(messageOf(plasma, tiled), c.message);
+    }
 }

@@ -1,33 +1,71 @@
 // Stands in for KDE Plasma's shell on a private session bus: it takes the name org.kde.plasmashell,
-// notes every script given to evaluateScript in a file, runs the command it was given and ends
-// with that command's exit status.
+// runs every script given to evaluateScript in a JavaScript engine against the scripting API as
+// Plasma documents it (desktops(), a desktop's wallpaperPlugin, currentConfigGroup, writeConfig,
+// readConfig, print), answers with what the script printed, notes each desktop's wallpaper
+// settings afterwards in a file, runs the command it was given and ends with that command's exit
+// status. Two desktops stand for two screens.
 //
-//   fake_plasmashell SCRIPT-FILE COMMAND [ARGUMENT...]
+//   fake_plasmashell STATE-FILE COMMAND [ARGUMENT...]
 #include <QCoreApplication>
 #include <QDBusConnection>
+#include <QDBusContext>
 #include <QFile>
+#include <QJSEngine>
 #include <QProcess>
 #include <cstdio>
 
-class FakePlasmaShell : public QObject {
+namespace {
+
+const char* const plasmaApi = R"(
+var printed = "";
+function print(text) { printed += text; }
+function Desktop() { this.wallpaperPlugin = "org.kde.color"; this.currentConfigGroup = []; this.config = {}; }
+Desktop.prototype.writeConfig = function (key, value) {
+    this.config[this.currentConfigGroup.concat([key]).join("/")] = String(value);
+};
+Desktop.prototype.readConfig = function (key, fallback) {
+    var path = this.currentConfigGroup.concat([key]).join("/");
+    return path in this.config ? this.config[path] : fallback;
+};
+var shellDesktops = [new Desktop(), new Desktop()];
+function desktops() { return shellDesktops.slice(); }
+function state() {
+    return shellDesktops.map(function (d) {
+        return d.wallpaperPlugin + Object.keys(d.config).sort().map(function (k) {
+            return " " + k + "=" + d.config[k]; }).join("");
+    }).join("\n") + "\n";
+}
+)";
+
+} // namespace
+
+class FakePlasmaShell : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.kde.PlasmaShell")
 public:
-    explicit FakePlasmaShell(QString scriptFile)
-        : scriptFile_(std::move(scriptFile))
+    explicit FakePlasmaShell(QString stateFile)
+        : stateFile_(std::move(stateFile))
     {
     }
 
 public slots:
-    void evaluateScript(const QString& script)
+    QString evaluateScript(const QString& script)
     {
-        QFile file(scriptFile_);
+        QJSEngine engine;
+        engine.evaluate(plasmaApi);
+        QJSValue result = engine.evaluate(script);
+        if (result.isError()) {
+            sendErrorReply(QDBusError::Failed, result.toString());
+            return {};
+        }
+        QFile file(stateFile_);
         if (file.open(QIODevice::Append))
-            file.write(script.toUtf8());
+            file.write(engine.evaluate("state()").toString().toUtf8());
+        return engine.globalObject().property("printed").toString();
     }
 
 private:
-    QString scriptFile_;
+    QString stateFile_;
 };
 
 int main(int argc, char** argv)
@@ -35,7 +73,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QStringList words = app.arguments().mid(1);
     if (words.size() < 2) {
-        std::fprintf(stderr, "usage: fake_plasmashell SCRIPT-FILE COMMAND [ARGUMENT...]\n");
+        std::fprintf(stderr, "usage: fake_plasmashell STATE-FILE COMMAND [ARGUMENT...]\n");
         return 2;
     }
     FakePlasmaShell shell(words.takeFirst());

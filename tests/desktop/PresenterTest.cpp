@@ -24,11 +24,17 @@ struct NotedBackground : DesktopBackground {
     {
     }
     std::string name() const override { return "the test desktop"; }
+    void checkShowable() const override
+    {
+        if (!refusal.empty())
+            throw Exception(refusal);
+    }
     void show(const WindowsWallpaper& wallpaper) override
     {
         shown.push_back(wallpaper.path + (wallpaper.tiled ? " tiled" : " centred"));
     }
     std::vector<std::string>& shown;
+    std::string refusal;
 };
 
 struct NotedPlayer : WavePlayer {
@@ -64,14 +70,17 @@ protected:
         services.files = std::make_shared<LineFiles>();
         out.str("");
         errors.str("");
-        std::unique_ptr<DesktopBackground> background;
-        if (withDesktop)
+        std::unique_ptr<NotedBackground> background;
+        if (withDesktop) {
             background = std::make_unique<NotedBackground>(shown);
+            background->refusal = refusal;
+        }
         return Presenter(services, session, std::move(background), player, out, errors).present(dryRun);
     }
 
     TemporaryFolder folder;
     std::vector<std::string> shown;
+    std::string refusal; // what the desktop says when asked whether it can show a wallpaper
     std::shared_ptr<NotedPlayer> player = std::make_shared<NotedPlayer>();
     std::ostringstream out, errors;
 };
@@ -103,7 +112,7 @@ TEST_F(PresenterTest, ShowsTheWallpaperWindowsWouldReadAtStart)
     }
 }
 
-TEST_F(PresenterTest, NoPictureOrNoDesktopLeavesTheDesktopAlone)
+TEST_F(PresenterTest, NoPictureLeavesTheDesktopAloneButNoWayToShowOneFails)
 {
     for (const char* lines :
         { "[Desktop]\r\nWallpaper=\r\nTileWallpaper=1\r\n", "[Desktop]\r\nWallpaper=(None)\r\n", "" }) {
@@ -112,11 +121,17 @@ TEST_F(PresenterTest, NoPictureOrNoDesktopLeavesTheDesktopAlone)
         EXPECT_EQ(
             out.str(), "desktop: win.ini names no wallpaper, the desktop is left alone\nstart-up sound: none set\n");
     }
-    EXPECT_TRUE(present(false, false));
-    EXPECT_EQ(out.str(), "desktop: no desktop session to show the wallpaper on or play the start-up sound to\n");
-    EXPECT_TRUE(present(false));
-    EXPECT_EQ(out.str(),
-        "desktop: this desktop's background cannot be set from here, it is left alone\nstart-up sound: none set\n");
+    EXPECT_FALSE(present(false, false));
+    EXPECT_EQ(out.str(), "desktop: failed\n");
+    EXPECT_EQ(errors.str(), "There is no desktop session to show the wallpaper on or play the start-up sound to.\n");
+
+    setWinIni("[Desktop]\r\nWallpaper=" + folder.file("a b.bmp") + "\r\n");
+    refusal = "the desktop draws its own background; Zentrel cannot show the wallpaper here";
+    for (bool dryRun : { false, true }) {
+        EXPECT_FALSE(present(true, true, dryRun));
+        EXPECT_EQ(out.str(), "desktop: failed\nstart-up sound: none set\n");
+        EXPECT_EQ(errors.str(), refusal + ".\n");
+    }
     EXPECT_TRUE(shown.empty());
     EXPECT_TRUE(player->played.empty());
 }
@@ -146,7 +161,7 @@ TEST_F(PresenterTest, APictureOrWinIniThatCannotBeReadIsOneMessage)
 TEST(DesktopChoiceTest, TheSessionsOwnDesktopFirstThenTheRootWindow)
 {
     struct Case {
-        std::string desktop, display, chosen;
+        std::string desktop, display, chosen, wayland = "", sway = "";
     };
     for (const Case& c : {
              Case { "GNOME", "", "GNOME" },
@@ -159,11 +174,25 @@ TEST(DesktopChoiceTest, TheSessionsOwnDesktopFirstThenTheRootWindow)
              Case { "KDE", "", "KDE Plasma" },
              Case { "i3", ":1", "the X11 root window" },
              Case { "", ":0", "the X11 root window" },
-             Case { "sway", "", "" }, // Wayland alone, no means known
+             Case { "LXDE", ":0", "LXDE" },
+             Case { "LXQt", ":0", "LXQt" },
+             Case { "sway", ":1", "sway", "wayland-1", "/run/user/1000/sway-ipc.sock" },
+             Case { "Hyprland", ":1", "Hyprland (Wayland)", "wayland-1" }, // its Xwayland root is never seen
+             Case { "", "", "this desktop (Wayland)", "wayland-0" },
+             Case { "Lumina", "", "Lumina" },
              Case { "", "", "" },
          }) {
-        std::unique_ptr<DesktopBackground> chosen = chooseDesktopBackground({ c.desktop, c.display, "" }, nullptr);
+        std::unique_ptr<DesktopBackground> chosen
+            = chooseDesktopBackground({ c.desktop, c.display, c.wayland, c.sway }, nullptr);
         EXPECT_EQ(chosen ? chosen->name() : "", c.chosen) << c.desktop << " " << c.display;
+        if (c.chosen.ends_with("Wayland)") || c.chosen == "Lumina") {
+            try {
+                chosen->checkShowable();
+                ADD_FAILURE() << c.chosen;
+            } catch (const Exception& error) {
+                EXPECT_EQ(std::string(error.what()), "Zentrel knows no way to set the background of " + c.chosen);
+            }
+        }
     }
 }
 

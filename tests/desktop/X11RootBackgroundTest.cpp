@@ -39,7 +39,7 @@ protected:
     xcb_atom_t atom(const char* name)
     {
         auto* reply = xcb_intern_atom_reply(
-            connection, xcb_intern_atom(connection, 1, static_cast<uint16_t>(strlen(name)), name), nullptr);
+            connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(strlen(name)), name), nullptr);
         xcb_atom_t result = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
         free(reply);
         return result;
@@ -90,21 +90,45 @@ TEST_F(X11RootBackgroundTest, TiledTheRootShowsThePictureRepeatedFromTheTopLeft)
             EXPECT_EQ(root.pixel(x, y) & 0xffffff, picture.pixel(x % 5, y % 3) & 0xffffff) << x << "," << y;
 }
 
-TEST_F(X11RootBackgroundTest, CentredTheRestIsBlackAndTheOldPixmapIsReplaced)
+TEST_F(X11RootBackgroundTest, CentredTheRestIsTheDesktopColourAndTheOldPixmapIsReplaced)
 {
     X11RootBackground root(m_display);
     root.show({ folder.file("p.bmp"), true });
     xcb_pixmap_t first = published("_XROOTPMAP_ID");
-    root.show({ folder.file("p.bmp"), false });
+    root.show({ folder.file("p.bmp"), false, 0x008080 });
     EXPECT_NE(published("_XROOTPMAP_ID"), first);
     QImage pixels = rootPixels();
     int left = (pixels.width() - 5) / 2, top = (pixels.height() - 3) / 2;
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 5; ++x)
             EXPECT_EQ(pixels.pixel(left + x, top + y) & 0xffffff, picture.pixel(x, y) & 0xffffff);
-    EXPECT_EQ(pixels.pixel(0, 0) & 0xffffff, 0u);
-    EXPECT_EQ(pixels.pixel(left - 1, top) & 0xffffff, 0u);
-    EXPECT_EQ(pixels.pixel(left + 5, top + 2) & 0xffffff, 0u);
+    EXPECT_EQ(pixels.pixel(0, 0) & 0xffffff, 0x008080u);
+    EXPECT_EQ(pixels.pixel(left - 1, top) & 0xffffff, 0x008080u);
+    EXPECT_EQ(pixels.pixel(left + 5, top + 2) & 0xffffff, 0x008080u);
+}
+
+TEST_F(X11RootBackgroundTest, ADesktopWindowOverTheRootIsRefusedBeforeAnythingIsPainted)
+{
+    xcb_window_t window = xcb_generate_id(connection);
+    xcb_create_window(connection, XCB_COPY_FROM_PARENT, window, screen->root, 0, 0, screen->width_in_pixels,
+        screen->height_in_pixels, 0, XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
+    xcb_atom_t desktop = atom("_NET_WM_WINDOW_TYPE_DESKTOP");
+    xcb_change_property(
+        connection, XCB_PROP_MODE_REPLACE, window, atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32, 1, &desktop);
+    xcb_map_window(connection, window);
+    free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+
+    X11RootBackground root(m_display);
+    for (bool paint : { false, true }) {
+        try {
+            paint ? root.show({ folder.file("p.bmp"), true }) : root.checkShowable();
+            ADD_FAILURE();
+        } catch (const std::exception& error) {
+            EXPECT_EQ(std::string(error.what()),
+                "the desktop draws its own background; Zentrel cannot show the wallpaper here");
+        }
+    }
+    EXPECT_EQ(published("_XROOTPMAP_ID"), 0u);
 }
 
 TEST(X11RootBackgroundNoDisplay, AnUnreachableDisplayIsOneMessage)
