@@ -7,6 +7,7 @@ const char* const cycleUsage
     = "Usage: zentrel-cycle [--dry-run] [--only MODULE[,MODULE]] [--program-dir DIR] [--present]\n"
       "                     [--time-limit SECONDS]\n"
       "       zentrel-cycle --install-autostart | --remove-autostart | --help | --version\n"
+      "       zentrel-cycle --session-end | --await-session-end [--program-dir DIR]\n"
       "Applies the next entry of each enabled Zentrel list to the stand-in Windows machine and\n"
       "moves the list on, as Windows did at every start: wallpaper, start-up and shutdown\n"
       "sounds, screen saver, logo, theme. One line per list; exit 0 when none failed, 1 when one\n"
@@ -18,7 +19,9 @@ const char* const cycleUsage
       "  --time-limit SECONDS give up when the lists take longer (default 60)\n"
       "  --install-autostart  run \"zentrel-cycle --present\" at every login, and put Zentrel into\n"
       "                       the desktop's menu\n"
-      "  --remove-autostart   stop running at login\n";
+      "  --remove-autostart   stop running at login\n"
+      "  --session-end        play the shutdown sound now, as the session ends\n"
+      "  --await-session-end  wait for the session to end, then play the shutdown sound\n";
 
 namespace {
 
@@ -64,6 +67,10 @@ CycleOptions CycleOptions::parse(const std::vector<std::string>& arguments, cons
             options.action = Action::InstallAutostart;
         else if (argument == "--remove-autostart")
             options.action = Action::RemoveAutostart;
+        else if (argument == "--session-end")
+            options.action = Action::SessionEnd;
+        else if (argument == "--await-session-end")
+            options.action = Action::AwaitSessionEnd;
         else if (argument == "--help")
             options.action = Action::Help;
         else if (argument == "--version")
@@ -74,6 +81,8 @@ CycleOptions CycleOptions::parse(const std::vector<std::string>& arguments, cons
                     throw UsageError { "unknown module '" + name + "'" };
                 options.only.push_back(name);
             }
+        } else if (auto unit = valueOf("--unit-file", arguments, index)) {
+            options.unitFile = *unit;
         } else if (auto folder = valueOf("--program-dir", arguments, index)) {
             if (folder->empty())
                 throw UsageError { "--program-dir needs a folder" };

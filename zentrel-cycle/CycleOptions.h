@@ -7,7 +7,7 @@
 
 // The command line of zentrel-cycle.
 struct CycleOptions {
-    enum class Action { Cycle, Help, Version, InstallAutostart, RemoveAutostart };
+    enum class Action { Cycle, Help, Version, InstallAutostart, RemoveAutostart, SessionEnd, AwaitSessionEnd };
     Action action = Action::Cycle;
     bool dryRun = false;
     bool present = false;
@@ -17,6 +17,7 @@ struct CycleOptions {
     // quarter of a second on a busy disk; a minute leaves room for lists ten times longer on a
     // slow one, and still lets the next login start.
     unsigned timeLimitSeconds = 60;
+    std::optional<std::string> unitFile; // --session-end plays only while this unit file is there
 
     // Throws UsageError for an unknown option, a missing value or an unknown module name.
     static CycleOptions parse(const std::vector<std::string>& arguments, const std::vector<std::string>& moduleNames);
