@@ -4,13 +4,21 @@ set -euo pipefail
 packages=(g++ cmake ninja-build qt6-base-dev libjpeg-dev libsdl2-dev libgtest-dev libgmock-dev libbenchmark-dev
     libjpeg-turbo-progs libgif-dev fonts-dejavu-core clang-format xvfb xauth libglib2.0-dev gsettings-desktop-schemas
     libxcb1-dev desktop-file-utils dbus-daemon g++-mingw-w64-x86-64-posix googletest wine64
-    openbox x11-utils dbus-bin cinnamon-desktop-data mate-desktop-common xfconf libxfconf-0-3)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
+    openbox x11-utils dbus-bin cinnamon-desktop-data mate-desktop-common xfconf libxfconf-0-3
+    libxcb-randr0-dev qt6-declarative-dev dconf-cli)
+# The desktops' own programs that the --present tests run, without their recommends (whole desktops).
+desktops=(xfdesktop4 xfwm4 caja pcmanfm pcmanfm-qt sway swaybg grim xdotool)
+missing() {
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || echo "$p"
+    done
+}
+missing_packages=($(missing "${packages[@]}"))
+missing_desktops=($(missing "${desktops[@]}"))
+[ ${#missing_packages[@]} -eq 0 ] && [ ${#missing_desktops[@]} -eq 0 ] && exit 0
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 $sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+[ ${#missing_packages[@]} -eq 0 ] || DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing_packages[@]}"
+[ ${#missing_desktops[@]} -eq 0 ] ||
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing_desktops[@]}"
