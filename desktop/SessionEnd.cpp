@@ -109,12 +109,12 @@ bool SessionEnd::playShutdownSound(bool dryRun)
     }
 }
 
-bool SessionEnd::awaitAndPlay(const std::string& display)
+bool SessionEnd::awaitAndPlay(const std::string& display, bool dryRun)
 {
     {
         EndWatch watch(display);
         m_out << "shutdown sound: waiting for the session to end" << std::endl;
         watch.wait();
     }
-    return playShutdownSound();
+    return playShutdownSound(dryRun);
 }

@@ -21,8 +21,8 @@ public:
     bool playShutdownSound(bool dryRun = false);
 
     // Blocks until the session ends: the X display `display` closes (when given), or the session
-    // ends this process with SIGTERM, SIGHUP or SIGINT. Then plays.
-    bool awaitAndPlay(const std::string& display);
+    // ends this process with SIGTERM, SIGHUP or SIGINT. Then plays (a dry run says what it would play).
+    bool awaitAndPlay(const std::string& display, bool dryRun = false);
 
 private:
     CycleServices m_services;

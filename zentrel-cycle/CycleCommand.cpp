@@ -103,7 +103,7 @@ bool endSession(
         return true;
     }
     SessionEnd end(servicesFor(programDirectory), std::make_shared<MediaWavePlayer>(), out, errors);
-    return await ? end.awaitAndPlay(environment("DISPLAY")) : end.playShutdownSound(options.dryRun);
+    return await ? end.awaitAndPlay(environment("DISPLAY"), options.dryRun) : end.playShutdownSound(options.dryRun);
 }
 
 std::string iconBytes()
