@@ -25,12 +25,13 @@ Presenter::~Presenter() = default;
 
 bool Presenter::present(bool dryRun)
 {
-    if (!m_session || !m_background) {
+    if (!m_session) {
         m_out << "desktop: failed" << std::endl;
         m_errors << "There is no desktop session to show the wallpaper on or play the start-up sound to." << std::endl;
         return false;
     }
-    bool shown = showWallpaper(dryRun);
+    // Without a background only the sound is asked for (the Save notification's "play" action).
+    bool shown = m_background ? showWallpaper(dryRun) : true;
     return playStartupSound(dryRun) && shown;
 }
 

@@ -13,7 +13,8 @@ class WavePlayer;
 // none of its files.
 class Presenter {
 public:
-    // Without a session (or a background) nothing is shown or played, and that is a failure.
+    // Without a session nothing is shown or played, and that is a failure; without a background
+    // only the sound plays.
     Presenter(CycleServices services, bool session, std::unique_ptr<DesktopBackground> background,
         std::shared_ptr<WavePlayer> player, std::ostream& out, std::ostream& errors);
     ~Presenter();
