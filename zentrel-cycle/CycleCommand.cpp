@@ -3,6 +3,7 @@
 #include "cycle/Exception.h"
 #include "cycle/LineFiles.h"
 #include "cycle/PosixSystem.h"
+#include "cycle/ProgramFolder.h"
 #include "cycle/RegistryFile.h"
 #include "cycle/StandInMachine.h"
 #include "desktop/MediaWavePlayer.h"
@@ -115,8 +116,10 @@ std::string iconBytes()
     return icon.readAll().toStdString();
 }
 
-// The entries name the programs where this one runs; a folder of lists given here goes along.
-bool changeAutostart(const CycleOptions& options, std::ostream& out, std::ostream& errors)
+// The entries name the programs where this one runs; a folder of lists given here goes along. The
+// installed program has its menu entry and icons from the package: only the login entry is the
+// user's.
+bool changeAutostart(const CycleOptions& options, Installation installation, std::ostream& out, std::ostream& errors)
 {
     try {
         std::vector<std::string> cycleArguments;
@@ -137,6 +140,11 @@ bool changeAutostart(const CycleOptions& options, std::ostream& out, std::ostrea
             out << "shutdown sound: " << (removed ? "removed " : "none at ") << sessionEnd.unitPath() << std::endl;
             return true;
         }
+        if (installation == Installation::Installed) {
+            entries.installAutostart();
+            out << "autostart: " << entries.autostartPath() << std::endl;
+            return true;
+        }
         entries.install(iconBytes());
         out << "autostart: " << entries.autostartPath() << "\nmenu: " << entries.menuPath()
             << "\nicon: " << entries.iconPath() << std::endl;
@@ -154,13 +162,26 @@ bool changeAutostart(const CycleOptions& options, std::ostream& out, std::ostrea
 
 int runCycleCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& errors)
 {
+    return runCycleCommand(arguments, out, errors, Installation::BuiltHere);
+}
+
+int runCycleCommand(
+    const std::vector<std::string>& arguments, std::ostream& out, std::ostream& errors, Installation installation)
+{
     CycleOptions options;
     if (std::optional<int> answered = readCycleCommandLine(arguments, namesOf(cycleEntries()), options, out, errors))
         return *answered;
-    std::string programDirectory = options.programDirectory.value_or(PosixSystem().programDirectory());
+    if (options.action != CycleOptions::Action::Cycle && options.action != CycleOptions::Action::SessionEnd
+        && options.action != CycleOptions::Action::AwaitSessionEnd)
+        return changeAutostart(options, installation, out, errors) ? 0 : 1;
+    std::string programDirectory;
+    try {
+        programDirectory = ProgramFolder::forThisRun(options.programDirectory, installation);
+    } catch (const std::exception& error) {
+        errors << error.what() << "." << std::endl;
+        return 1;
+    }
     if (options.action == CycleOptions::Action::SessionEnd || options.action == CycleOptions::Action::AwaitSessionEnd)
         return endSession(options, programDirectory, out, errors) ? 0 : 1;
-    if (options.action != CycleOptions::Action::Cycle)
-        return changeAutostart(options, out, errors) ? 0 : 1;
     return cycle(options, programDirectory, out, errors) ? 0 : 1;
 }

@@ -156,6 +156,11 @@ std::vector<std::string> DesktopEntries::install(const std::string& iconBytes) c
     return { autostartPath(), menuPath(), iconPath() };
 }
 
+void DesktopEntries::installAutostart() const
+{
+    writeWithFolder(autostartPath(), autostartEntry());
+}
+
 bool DesktopEntries::removeAutostart() const
 {
     if (::unlink(autostartPath().c_str()) == 0)

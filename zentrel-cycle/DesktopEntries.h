@@ -32,6 +32,8 @@ public:
     // "Cannot create file %s", and, before writing anything, for a path that holds a line break or
     // another control character.
     std::vector<std::string> install(const std::string& iconBytes) const;
+    // Writes the login entry alone.
+    void installAutostart() const;
     // Removes the login entry; false when there was none. The menu entry stays.
     bool removeAutostart() const;
 

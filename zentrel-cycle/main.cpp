@@ -5,5 +5,6 @@
 
 int main(int argc, char** argv)
 {
-    return runCycleCommand(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    return runCycleCommand(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr,
+        ZENTREL_INSTALLED ? Installation::Installed : Installation::BuiltHere);
 }
