@@ -11,15 +11,16 @@
 #include <system_error>
 #include <vector>
 
-namespace {
-
-constexpr const char* usage
+const char* const convertUsage
     = "Usage: zentrel-convert INPUT OUTPUT\n"
       "       zentrel-convert --to FOLDER INPUT...\n"
+      "       zentrel-convert --help | --version\n"
       "Converts the JPEG or GIF picture INPUT (.jpg, .jpeg or .gif) into the 8-bit Windows bitmap\n"
       "OUTPUT, as the converter window saves it. With --to, converts each INPUT into FOLDER/<name>.bmp,\n"
       "<name> being INPUT's file name without its extension, several at a time, and prints one line\n"
       "for each INPUT that fails.\n";
+
+namespace {
 
 // A terminal shows a message's line break as a new line, whose second half alone says nothing; so
 // each break, with the spaces around it, becomes one space.
@@ -84,6 +85,6 @@ int runConvertCommand(int argc, const char* const* argv, std::ostream& errors)
         return convertMany(arguments[1], { arguments.begin() + 2, arguments.end() }, errors);
     if (arguments.size() == 2 && arguments[0] != "--to")
         return convertOne(arguments[0], arguments[1], errors);
-    errors << usage;
+    errors << convertUsage;
     return 2;
 }
