@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QTextStream>
@@ -17,12 +18,32 @@
 
 namespace {
 
+// The sizes desktops look up in the hicolor icon theme.
+constexpr int themeIconSizes[] = { 16, 22, 24, 32, 48, 64, 128, 256 };
+
+std::string themeIconPath(int size)
+{
+    std::string folder = std::to_string(size) + "x" + std::to_string(size);
+    return "icons/hicolor/" + folder + "/apps/zentrel.png";
+}
+
 class Output {
 public:
     explicit Output(QString folder)
         : folder_(std::move(folder))
     {
         QDir().mkpath(folder_ + "/skin");
+    }
+
+    // Written beside the resource, not into it (the icon theme's files the package installs).
+    bool saveOutside(const std::string& name, const QImage& image)
+    {
+        QString path = folder_ + "/" + QString::fromStdString(name);
+        QDir().mkpath(QFileInfo(path).path());
+        if (image.save(path, "PNG"))
+            return true;
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
     }
 
     // 256-colour bitmaps for backgrounds and pictures; true colour for glyph strips.
@@ -63,6 +84,19 @@ QImage icon(TGlyph glyph, int colours)
     pictures::paint(p, glyph, QRectF(1, 1, 30, 30));
     p.end();
     return reduceColours(image, colours);
+}
+
+// The program's icon for the desktop's icon theme, drawn at the theme's size rather than scaled.
+QImage themeIcon(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
+    pictures::paint(p, TGlyph::ProductLogo, QRectF(1, 1, 30, 30));
+    p.end();
+    return image;
 }
 
 QImage helpIcon()
@@ -122,6 +156,8 @@ int main(int argc, char** argv)
     ok &= out.save(iconResource("zentrel"), icon(TGlyph::ProductLogo, 256), "PNG");
     ok &= out.save(iconResource("gfx"), icon(TGlyph::OpenFolder, 256), "PNG");
     ok &= out.save(iconResource("help"), helpIcon(), "PNG");
+    for (int size : themeIconSizes)
+        ok &= out.saveOutside(themeIconPath(size), themeIcon(size));
     ok &= out.writeIndex();
     return ok ? 0 : 1;
 }
