@@ -5,7 +5,8 @@ packages=(g++ cmake ninja-build qt6-base-dev libjpeg-dev libsdl2-dev libgtest-de
     libjpeg-turbo-progs libgif-dev fonts-dejavu-core clang-format xvfb xauth libglib2.0-dev gsettings-desktop-schemas
     libxcb1-dev desktop-file-utils dbus-daemon g++-mingw-w64-x86-64-posix googletest wine64
     openbox x11-utils dbus-bin cinnamon-desktop-data mate-desktop-common xfconf libxfconf-0-3
-    libxcb-randr0-dev qt6-declarative-dev dconf-cli)
+    libxcb-randr0-dev qt6-declarative-dev dconf-cli
+    lintian appstream dpkg-dev)
 # The desktops' own programs that the --present tests run, without their recommends (whole desktops).
 desktops=(xfdesktop4 xfwm4 caja pcmanfm pcmanfm-qt sway swaybg grim xdotool)
 missing() {
