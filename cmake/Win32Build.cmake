@@ -133,6 +133,7 @@ add_library(zentrel_cycle_command STATIC
 )
 target_link_libraries(zentrel_cycle_command PUBLIC zentrel_modules)
 add_executable(zentrel-cycle zentrel-cycle/main.cpp)
+target_compile_definitions(zentrel-cycle PRIVATE ZENTREL_INSTALLED=0)
 target_link_libraries(zentrel-cycle PRIVATE zentrel_binary_files zentrel_cycle_command)
 
 if(ZENTREL_TESTS)

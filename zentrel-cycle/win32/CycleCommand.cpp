@@ -56,6 +56,12 @@ bool cycle(const CycleOptions& options, const std::string& programDirectory, std
 
 } // namespace
 
+// Windows has no per-user folder of lists yet: the lists stay beside the program, however it was built.
+int runCycleCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& errors, Installation)
+{
+    return runCycleCommand(arguments, out, errors);
+}
+
 int runCycleCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& errors)
 {
     CycleOptions options;
