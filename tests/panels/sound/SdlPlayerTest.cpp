@@ -46,30 +46,30 @@ std::string randomBytes(std::size_t count, std::mt19937& random)
 
 // `blocks` whole blocks and a last one of `tail` bytes, each with a random header per channel
 // (IMA: first sample, step index; MS: predictor, step, two samples) and random codes.
-WaveSpec imaAdpcm(unsigned channels, unsigned blockAlign, int blocks, unsigned tail)
+WaveRecipe imaAdpcm(unsigned channels, unsigned blockAlign, int blocks, unsigned tail)
 {
     std::mt19937 random(blockAlign);
-    WaveSpec spec { .tag = 0x11, .channels = channels, .blockAlign = blockAlign, .bits = 4 };
-    put16(spec.extra, 1 + (blockAlign - 4 * channels) * 2 / channels);
+    WaveRecipe recipe { .tag = 0x11, .channels = channels, .blockAlign = blockAlign, .bits = 4 };
+    put16(recipe.extra, 1 + (blockAlign - 4 * channels) * 2 / channels);
     for (int block = 0; block <= blocks; ++block) {
         std::string header;
         for (unsigned c = 0; c < channels; ++c) {
             put16(header, random() & 0xFFFF);
             header += static_cast<char>(random() % 89) + std::string(1, '\0');
         }
-        spec.data += header + randomBytes((block < blocks ? blockAlign : tail) - header.size(), random);
+        recipe.data += header + randomBytes((block < blocks ? blockAlign : tail) - header.size(), random);
     }
-    return spec;
+    return recipe;
 }
 
-WaveSpec msAdpcm(unsigned channels, unsigned blockAlign, int blocks, unsigned tail)
+WaveRecipe msAdpcm(unsigned channels, unsigned blockAlign, int blocks, unsigned tail)
 {
     std::mt19937 random(blockAlign);
-    WaveSpec spec { .tag = 2, .channels = channels, .blockAlign = blockAlign, .bits = 4 };
-    put16(spec.extra, 2 + (blockAlign - 7 * channels) * 2 / channels);
-    put16(spec.extra, 7);
+    WaveRecipe recipe { .tag = 2, .channels = channels, .blockAlign = blockAlign, .bits = 4 };
+    put16(recipe.extra, 2 + (blockAlign - 7 * channels) * 2 / channels);
+    put16(recipe.extra, 7);
     for (int coefficient : { 256, 0, 512, -256, 0, 0, 192, 64, 240, 0, 460, -208, 392, -232 })
-        put16(spec.extra, static_cast<unsigned>(coefficient) & 0xFFFF);
+        put16(recipe.extra, static_cast<unsigned>(coefficient) & 0xFFFF);
     for (int block = 0; block <= blocks; ++block) {
         std::string header;
         for (unsigned c = 0; c < channels; ++c)
@@ -78,9 +78,9 @@ WaveSpec msAdpcm(unsigned channels, unsigned blockAlign, int blocks, unsigned ta
             put16(header, 16 + random() % 1000);
         for (unsigned c = 0; c < 2 * channels; ++c)
             put16(header, random() & 0xFFFF);
-        spec.data += header + randomBytes((block < blocks ? blockAlign : tail) - header.size(), random);
+        recipe.data += header + randomBytes((block < blocks ? blockAlign : tail) - header.size(), random);
     }
-    return spec;
+    return recipe;
 }
 
 // SDL's own wave loader, which decodes ADPCM whole, as the reference; like the player, it takes
@@ -88,12 +88,12 @@ WaveSpec msAdpcm(unsigned channels, unsigned blockAlign, int blocks, unsigned ta
 Fractions decodedBySdl(const std::string& bytes)
 {
     SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "dropframe");
-    SDL_AudioSpec spec {};
+    SDL_AudioSpec loaded {};
     Uint8* samples = nullptr;
     Uint32 size = 0;
-    if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1, &spec, &samples, &size))
+    if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1, &loaded, &samples, &size))
         ADD_FAILURE() << SDL_GetError();
-    EXPECT_EQ(spec.format, AUDIO_S16SYS);
+    EXPECT_EQ(loaded.format, AUDIO_S16SYS);
     Fractions decoded;
     for (Uint32 at = 0; at + 2 <= size; at += 2) {
         std::int16_t sample;
@@ -198,14 +198,14 @@ TEST_F(SdlPlayer, EveryFormatReachesTheDeviceAsAnIndependentDecoderReadsIt)
 {
     struct Case {
         const char* name;
-        WaveSpec spec;
+        WaveRecipe recipe;
         Fractions expected;
     };
     std::vector<Case> cases;
     // Uncompressed samples: `bits`-bit values at the top of `slot`-byte slots, the bits below
     // them 0 or, with `padding`, noise the player must drop.
-    auto slotted = [&](const char* name, WaveSpec spec, unsigned bits, unsigned slot, bool padding = false) {
-        std::vector<std::int64_t> values = randomValues(300 * spec.channels, bits, slot);
+    auto slotted = [&](const char* name, WaveRecipe recipe, unsigned bits, unsigned slot, bool padding = false) {
+        std::vector<std::int64_t> values = randomValues(300 * recipe.channels, bits, slot);
         Fractions expected;
         for (std::int64_t value : values) {
             std::uint64_t stored = static_cast<std::uint64_t>(value) << (8 * slot - bits);
@@ -214,12 +214,12 @@ TEST_F(SdlPlayer, EveryFormatReachesTheDeviceAsAnIndependentDecoderReadsIt)
             if (slot == 1)
                 stored += 128;
             for (unsigned i = 0; i < slot; ++i)
-                spec.data += static_cast<char>(stored >> 8 * (spec.riff == "RIFX" ? slot - 1 - i : i) & 0xFF);
+                recipe.data += static_cast<char>(stored >> 8 * (recipe.riff == "RIFX" ? slot - 1 - i : i) & 0xFF);
             expected.push_back(std::ldexp(static_cast<double>(value), 1 - static_cast<int>(bits)));
         }
-        spec.bits = spec.validBits >= 0 ? 8 * slot : bits;
-        spec.blockAlign = slot * spec.channels;
-        cases.push_back({ name, spec, expected });
+        recipe.bits = recipe.validBits >= 0 ? 8 * slot : bits;
+        recipe.blockAlign = slot * recipe.channels;
+        cases.push_back({ name, recipe, expected });
     };
     slotted("8-bit", {}, 8, 1);
     slotted("16-bit stereo", { .channels = 2 }, 16, 2);
@@ -235,7 +235,7 @@ TEST_F(SdlPlayer, EveryFormatReachesTheDeviceAsAnIndependentDecoderReadsIt)
     slotted("24-bit stereo in 4 bytes", { .channels = 2 }, 24, 4); // frames of 8 bytes, not 6
     for (const char* riff : { "RIFF", "RIFX" }) {
         for (unsigned bits : { 32u, 64u }) {
-            WaveSpec spec { .riff = riff, .tag = 3, .blockAlign = bits / 8, .bits = bits };
+            WaveRecipe recipe { .riff = riff, .tag = 3, .blockAlign = bits / 8, .bits = bits };
             Fractions expected;
             for (std::int64_t value : randomValues(300, 31, bits)) {
                 double sample = std::ldexp(static_cast<double>(value), -30);
@@ -247,10 +247,10 @@ TEST_F(SdlPlayer, EveryFormatReachesTheDeviceAsAnIndependentDecoderReadsIt)
                     std::memcpy(&stored, &sample, 8);
                 }
                 for (unsigned i = 0; i < bits / 8; ++i)
-                    spec.data += static_cast<char>(stored >> 8 * (spec.riff == "RIFX" ? bits / 8 - 1 - i : i));
+                    recipe.data += static_cast<char>(stored >> 8 * (recipe.riff == "RIFX" ? bits / 8 - 1 - i : i));
                 expected.push_back(sample);
             }
-            cases.push_back({ bits == 32 ? "float" : "64-bit float", spec, expected });
+            cases.push_back({ bits == 32 ? "float" : "64-bit float", recipe, expected });
         }
     }
     cases.push_back({ "a-law", { .tag = 6, .blockAlign = 1, .bits = 8, .data = "\xD5\xAA\x2A\x55" },
@@ -263,9 +263,9 @@ TEST_F(SdlPlayer, EveryFormatReachesTheDeviceAsAnIndependentDecoderReadsIt)
 
     setenv("SDL_DISKAUDIODELAY", "0", 1);
     for (Case& c : cases) {
-        std::string path = file("sound.wav", c.spec.bytes());
+        std::string path = file("sound.wav", c.recipe.bytes());
         if (c.expected.empty())
-            c.expected = decodedBySdl(c.spec.bytes());
+            c.expected = decodedBySdl(c.recipe.bytes());
         SDL_AudioFormat format = WaveStream(path).format();
         TMediaPlayer player;
         open(player, path);
@@ -345,7 +345,7 @@ TEST_F(SdlPlayer, DamagedAndHostileFilesAreRefusedAtOnceWithTheReason)
     std::string junk;
     for (int i = 0; i < 1100; ++i)
         junk += std::string("JUNK\0\0\0\0", 8);
-    std::string hugeAdpcmBytes = WaveSpec { .tag = 0x11, .blockAlign = 256, .bits = 4 }.bytes();
+    std::string hugeAdpcmBytes = WaveRecipe { .tag = 0x11, .blockAlign = 256, .bits = 4 }.bytes();
     hugeAdpcmBytes.replace(hugeAdpcmBytes.size() - 4, 4, "\xF0\xFF\xFF\x7F");
     struct Case {
         std::string bytes, message;
@@ -360,7 +360,7 @@ TEST_F(SdlPlayer, DamagedAndHostileFilesAreRefusedAtOnceWithTheReason)
         { wave(2 /* MS ADPCM */, 1, 8000, 4, std::string(10, '\0')), "Wave format chunk gives no block size" },
         { wave(0x55, 1, 8000, 16, ramp16(10)), "Unsupported wave encoding: MP3 (0x0055)" },
         { wave(0x31, 1, 8000, 16, ramp16(10)), "Unsupported wave encoding: GSM 6.10 (0x0031)" },
-        { WaveSpec { .tag = 0x1234, .validBits = 16 }.bytes(), "Unsupported wave encoding: unknown (0x1234)" },
+        { WaveRecipe { .tag = 0x1234, .validBits = 16 }.bytes(), "Unsupported wave encoding: unknown (0x1234)" },
         { wave(1, 0, 8000, 16, ramp16(10)), "Unsupported number of wave channels: 0" },
         { wave(1, 1, 8000, 12, ramp16(10)), "Unsupported wave sample size: 12 bits" },
         { "RF64\xFF\xFF\xFF\xFF" + riff.substr(8), "Damaged wave file (no ds64 chunk)" },

@@ -88,7 +88,7 @@ inline std::string readFile(const std::string& path)
 namespace wavefiles {
 
 // Any wave: its container ("RIFF", big-endian "RIFX" or 64-bit "RF64"), format chunk and samples.
-struct WaveSpec {
+struct WaveRecipe {
     std::string riff = "RIFF";
     unsigned tag = 1;
     unsigned channels = 1, rate = 8000, blockAlign = 2, bits = 16;
