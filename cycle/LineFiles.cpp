@@ -17,6 +17,15 @@ void LineFiles::write(const std::string& path, const LineList& lines)
     writeLineList(path, lines, bytesFromNul(path));
 }
 
+void LineFiles::readChangeWrite(const std::string& path, LineList& lines, const std::function<void(LineList&)>& change)
+{
+    LineList edited;
+    read(path, edited);
+    change(edited);
+    write(path, edited);
+    lines = std::move(edited);
+}
+
 void LineFiles::edit(const std::string& path, LineList& lines, const std::function<void(LineList&)>& change)
 {
     editLineList(path, lines, change);

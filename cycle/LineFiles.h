@@ -22,4 +22,9 @@ public:
     // The same, and whether bytes other than NULs follow the NUL that ended the file's text.
     virtual void readBlockUpToNul(const std::string& path, LineBlock& lines, bool& textAfterNul) const;
     virtual void writeBlock(const std::string& path, const LineBlock& lines);
+
+protected:
+    // The edit without the re-check, through this object's own read and write: for stand-ins of
+    // the disk, which no other program edits.
+    void readChangeWrite(const std::string& path, LineList& lines, const std::function<void(LineList&)>& change);
 };

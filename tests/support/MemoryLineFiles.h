@@ -34,11 +34,7 @@ public:
 
     void edit(const std::string& path, LineList& lines, const std::function<void(LineList&)>& change) override
     {
-        LineList edited;
-        read(path, edited);
-        change(edited);
-        write(path, edited);
-        lines = std::move(edited);
+        readChangeWrite(path, lines, change);
     }
 
     void readBlock(const std::string& path, LineBlock& lines) const override
