@@ -6,6 +6,7 @@
 // Hand edits: while the program saves a registry value 400 times, an editor saves the store every
 // 20 ms by writing a copy and renaming it over (as editors do), 60 times, and looks 20 ms later
 // whether its edit is still there.
+#include "bench/support/ReadAll.h"
 #include "cycle/AtomicFile.h"
 #include "cycle/RegistryFile.h"
 
@@ -25,14 +26,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string readAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 void kills(const fs::path& folder, int count)
 {

@@ -8,6 +8,7 @@
 // Usage: bench_hand_edits [--unchecked] [cycles] [folder for the scratch machine]
 // --unchecked writes win.ini and system.ini as they were written before: read, edit, write over,
 // with no check before the replacement (the registry store keeps its own check).
+#include "bench/support/ReadAll.h"
 #include "cycle/Exception.h"
 #include "cycle/LineFiles.h"
 #include "cycle/PosixSystem.h"
@@ -33,14 +34,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string readAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 struct EditedFile {
     const char* name;
@@ -98,11 +91,7 @@ class UncheckedLineFiles : public LineFiles {
 public:
     void edit(const std::string& path, LineList& lines, const std::function<void(LineList&)>& change) override
     {
-        LineList edited;
-        read(path, edited);
-        change(edited);
-        write(path, edited);
-        lines = std::move(edited);
+        readChangeWrite(path, lines, change);
     }
 };
 
