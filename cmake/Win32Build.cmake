@@ -1,6 +1,6 @@
-# The Windows build: the core without Qt, the modules' models and apply steps, the GIF decoder and
-# the bitmap writer, zentrel-cycle.exe, zentrel-convert.exe and their tests. There is no Qt for
-# this target here, so the windowed program is not built. Where the POSIX build has a file that
+# The Windows build: the core without Qt, the modules' models and apply steps, the GIF and JPEG
+# decoders and the bitmap writer, zentrel-cycle.exe, zentrel-convert.exe and their tests. There is
+# no Qt for this target here, so the windowed program is not built. Where the POSIX build has a file that
 # talks to the system, this list names its counterpart from a win32/ folder beside it.
 
 # GoogleTest from Debian's own sources, built for the target; its warnings are not ours.
@@ -46,13 +46,25 @@ add_library(zentrel_gif_decoder STATIC
 )
 target_link_libraries(zentrel_gif_decoder PUBLIC zentrel_files)
 
+# libjpeg-turbo, built for this target from Debian's source package by tools/build-libjpeg-win32.sh
+# (tools/build-win32.sh runs it first) into the build folder, once.
+set(ZENTREL_WIN32_LIBJPEG ${CMAKE_BINARY_DIR}/libjpeg-turbo/install)
+if(NOT EXISTS ${ZENTREL_WIN32_LIBJPEG}/lib/libjpeg.a)
+    message(FATAL_ERROR "No libjpeg for Windows in ${ZENTREL_WIN32_LIBJPEG}: build with tools/build-win32.sh")
+endif()
+add_library(zentrel_libjpeg STATIC IMPORTED)
+set_target_properties(zentrel_libjpeg PROPERTIES
+    IMPORTED_LOCATION ${ZENTREL_WIN32_LIBJPEG}/lib/libjpeg.a
+    INTERFACE_INCLUDE_DIRECTORIES ${ZENTREL_WIN32_LIBJPEG}/include)
+
 add_library(zentrel_conversion STATIC
     convert/conversion/PictureFile.cpp
     convert/conversion/PictureKind.cpp
+    convert/jpeg/JpegSession.c
     convert/jpeg/TBmpWriter.cpp
-    convert/jpeg/win32/TJpegDecoder.cpp
+    convert/jpeg/TJpegDecoder.cpp
 )
-target_link_libraries(zentrel_conversion PUBLIC zentrel_gif_decoder zentrel_files)
+target_link_libraries(zentrel_conversion PUBLIC zentrel_gif_decoder zentrel_files zentrel_libjpeg)
 
 add_library(zentrel_convert_cli STATIC
     convert/cli/BatchConversion.cpp
