@@ -60,11 +60,18 @@ set_target_properties(zentrel_libjpeg PROPERTIES
 add_library(zentrel_conversion STATIC
     convert/conversion/PictureFile.cpp
     convert/conversion/PictureKind.cpp
+    convert/conversion/TPreviewBox.cpp
+    convert/conversion/TPreviewPicture.cpp
     convert/jpeg/JpegSession.c
     convert/jpeg/TBmpWriter.cpp
+    convert/jpeg/TJPEGImage.cpp
     convert/jpeg/TJpegDecoder.cpp
 )
 target_link_libraries(zentrel_conversion PUBLIC zentrel_gif_decoder zentrel_files zentrel_libjpeg)
+
+# The converter window's model, as on Linux.
+add_library(zentrel_converter STATIC convert/conversion/TPictureConverter.cpp)
+target_link_libraries(zentrel_converter PUBLIC zentrel_conversion)
 
 add_library(zentrel_convert_cli STATIC
     convert/cli/BatchConversion.cpp
@@ -169,12 +176,16 @@ endif()
 # The core's own tests that need neither Qt nor POSIX, built for Windows as they are.
 if(ZENTREL_TESTS)
     add_executable(zentrel_core_tests_win32
+        tests/convert/conversion/TPictureConverterTest.cpp
+        tests/convert/conversion/TPreviewPictureTest.cpp
         tests/convert/gif/GifDamagedFilesTest.cpp
         tests/convert/gif/GifTestBytes.cpp
         tests/convert/gif/TByteArrayTest.cpp
         tests/convert/gif/TGifFileTest.cpp
         tests/convert/gif/TGifLzwDecoderTest.cpp
         tests/convert/gif/TGifRowWriterTest.cpp
+        tests/convert/jpeg/JpegFixture.cpp
+        tests/convert/jpeg/TJPEGImageTest.cpp
         tests/cycle/AdvanceTest.cpp
         tests/cycle/CommonSaveTest.cpp
         tests/cycle/CycleModuleEditTest.cpp
@@ -188,7 +199,7 @@ if(ZENTREL_TESTS)
         tests/panels/theme/ThemeModuleTest.cpp
         tests/panels/wallpaper/WallpaperModuleTest.cpp
     )
-    target_link_libraries(zentrel_core_tests_win32 PRIVATE zentrel_binary_files gtest_main zentrel_gif_decoder zentrel_modules)
+    target_link_libraries(zentrel_core_tests_win32 PRIVATE zentrel_binary_files gtest_main zentrel_converter zentrel_modules)
     target_include_directories(zentrel_core_tests_win32 PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     add_test(NAME zentrel_core_tests_win32 COMMAND zentrel_core_tests_win32)
 endif()

@@ -3,9 +3,23 @@
 #include "convert/gif/TGifFile.h"
 #include "cycle/AtomicFile.h"
 
-#include <QScopedValueRollback>
-
 namespace {
+
+// Marks the converter busy for one button's work, however that work ends.
+class BusyScope {
+public:
+    explicit BusyScope(bool& busy)
+        : busy(busy)
+    {
+        busy = true;
+    }
+    ~BusyScope() { busy = false; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    bool& busy;
+};
 
 // Width and height as the bitmap's info header holds them; a bottom-up bitmap has a positive height.
 int headerValue(const std::vector<unsigned char>& bitmap, std::size_t at)
@@ -29,7 +43,7 @@ bool TPictureConverter::Load(const ChooseFile& chooseOpen)
 {
     if (busy)
         return false;
-    QScopedValueRollback<bool> scope(busy, true);
+    BusyScope scope(busy);
     if (std::optional<std::string> path = chooseOpen())
         loadFile(*path);
     return true;
@@ -39,7 +53,7 @@ bool TPictureConverter::Save(const ChooseFile& chooseSave)
 {
     if (busy)
         return false;
-    QScopedValueRollback<bool> scope(busy, true);
+    BusyScope scope(busy);
     if (std::optional<std::string> path = chooseSave())
         saveFile(*path);
     return true;
