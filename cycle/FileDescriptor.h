@@ -37,6 +37,8 @@ public:
         return fd < 0 || ::close(fd) == 0;
     }
     void reset() { close(); }
+    // Gives the descriptor up to a new owner, which closes it.
+    int release() { return std::exchange(m_fd, -1); }
 
 private:
     int m_fd;

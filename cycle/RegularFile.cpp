@@ -2,6 +2,7 @@
 
 #include "cycle/Exception.h"
 
+#include <cerrno>
 #include <fcntl.h>
 
 #ifndef O_NONBLOCK
@@ -42,4 +43,19 @@ FileDescriptor openRegularFile(const std::string& path)
 {
     struct stat status { };
     return openRegularFile(path, status);
+}
+
+std::FILE* openRegularStream(const std::string& path)
+{
+    struct stat status { };
+    FileDescriptor file = openRegularFile(path, status);
+    if (!file.isOpen()) {
+        if (S_ISDIR(status.st_mode))
+            errno = EISDIR;
+        return nullptr;
+    }
+    std::FILE* stream = ::fdopen(file.get(), "rb");
+    if (stream)
+        file.release();
+    return stream;
 }

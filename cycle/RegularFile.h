@@ -2,6 +2,7 @@
 
 #include "cycle/FileDescriptor.h"
 
+#include <cstdio>
 #include <string>
 #include <sys/stat.h>
 
@@ -12,3 +13,7 @@
 // `status` receives the open file's status.
 FileDescriptor openRegularFile(const std::string& path, struct stat& status);
 FileDescriptor openRegularFile(const std::string& path);
+
+// The same, as a stdio stream that reads bytes: null when the file can't be opened, errno telling
+// why (EISDIR for a folder).
+std::FILE* openRegularStream(const std::string& path);

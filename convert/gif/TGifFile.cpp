@@ -4,12 +4,12 @@
 #include "convert/gif/TGifReader.h"
 #include "cycle/ENotEnoughMemory.h"
 #include "cycle/Exception.h"
+#include "cycle/RegularFile.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <new>
-#include <sys/stat.h>
 
 namespace {
 TGifProgress NoProgress;
@@ -93,12 +93,10 @@ void TGifFile::LoadFromFile(const std::string& path)
 {
     WaitCursor waitCursor(*progress_);
     images_.clear();
-    std::unique_ptr<std::FILE, CloseFile> file(std::fopen(path.c_str(), "rb"));
+    // A FIFO or device is refused at once: opening one could wait for good, and reading it never end.
+    std::unique_ptr<std::FILE, CloseFile> file(openRegularStream(path));
     if (!file)
         throw Exception(openErrorMessage(errno));
-    struct stat status { };
-    if (::fstat(fileno(file.get()), &status) == 0 && S_ISDIR(status.st_mode))
-        throw Exception(openErrorMessage(EISDIR));
     TGifReader reader(file.get());
     Load(reader);
 }

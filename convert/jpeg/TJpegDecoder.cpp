@@ -4,11 +4,11 @@
 #include "convert/jpeg/EJPEGException.h"
 #include "convert/jpeg/JpegSession.h"
 #include "convert/jpeg/TBmpWriter.h"
+#include "cycle/RegularFile.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <memory>
-#include <sys/stat.h>
 
 namespace {
 
@@ -53,13 +53,6 @@ struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
-// POSIX opens a folder for reading; libjpeg would then report it as an empty file.
-bool isFolder(std::FILE* file)
-{
-    struct stat status { };
-    return ::fstat(::fileno(file), &status) == 0 && S_ISDIR(status.st_mode);
-}
-
 int pixelsPerMetre(const jpeg_decompress_struct& info, int density)
 {
     constexpr int dotsPerCentimetre = 2;
@@ -76,8 +69,9 @@ TJpegDecoder::TJpegDecoder(const TJPEGOptions& options, const TJPEGLimits& limit
 
 std::vector<unsigned char> TJpegDecoder::decodeFile(const std::string& name) const
 {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(name.c_str(), "rb"));
-    if (!file || isFolder(file.get()))
+    // A FIFO or device is refused at once: opening one could wait for good, and reading it never end.
+    std::unique_ptr<std::FILE, FileCloser> file(openRegularStream(name));
+    if (!file)
         throw EFOpenError(formatMessage("Cannot open file %s", name));
     SessionGuard guard;
     JpegSessionOptions settings = sessionOptions(options, limits);

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace {
@@ -49,6 +50,12 @@ protected:
     {
         writeBytes(folder.file(name), bytes);
         return folder.file(name);
+    }
+    std::string fifo(const std::string& name)
+    {
+        std::string path = folder.file(name);
+        EXPECT_EQ(::mkfifo(path.c_str(), 0600), 0);
+        return path;
     }
 
     TempFolder folder;
@@ -103,6 +110,9 @@ TEST_F(ConvertCommandTest, failuresPrintTheErrorBoxTextAndLeaveNoOutput)
             Case { file("cut.jpg", { jpeg.begin(), jpeg.begin() + 300 }), "Premature end of JPEG file." },
             Case { file("cmyk.jpg", makeJpeg({ .colors = JpegRecipe::Cmyk })), "BMP output must be grayscale or RGB." },
             Case { missing, "Cannot open file " + missing + "." },
+            // Refused at once, not waited on for a writer.
+            Case { fifo("pipe.jpg"), folder.file("pipe.jpg") + " is not a regular file." },
+            Case { fifo("pipe.gif"), folder.file("pipe.gif") + " is not a regular file." },
             Case { file("empty.gif", gifWithoutImage()), "List index out of bounds." },
             Case { text, "Cannot convert " + text + ": only .jpg, .jpeg and .gif pictures are read." },
             // Messages with a line break come out on one line.
