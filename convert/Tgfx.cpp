@@ -1,6 +1,7 @@
 #include "convert/Tgfx.h"
 
 #include "convert/TgfxGeometry.h"
+#include "convert/TgfxWiring.h"
 #include "shell/skin/TFileDialog.h"
 
 #include <QIcon>
@@ -10,10 +11,6 @@
 #include <QPixmap>
 
 namespace {
-
-constexpr const char* openFilter = "JPG / GIF Images|*.jpg;*.gif;*.jpeg";
-constexpr const char* saveFilter = "Bitmap Images|*.bmp";
-constexpr const char* saveExtension = "bmp";
 
 std::optional<std::string> chosen(std::string path)
 {
@@ -28,11 +25,11 @@ Tgfx::Tgfx()
     : TSkinnedForm(TgfxGeometry)
 {
     setWindowIcon(QIcon(QString::fromStdString(":/" + iconResource("gfx"))));
-    image("pic")->setScaledContents(true);
+    image(TgfxWiring::preview)->setScaledContents(true);
     converter_.setOnChanged([this] { showConversion(); });
-    onClick("BitBtn1", [this] { Button2Click(); });
-    onClick("BitBtn2", [this] { Button3Click(); });
-    onClick("BitBtn3", [this] { Button1Click(); });
+    onClick(TgfxWiring::load, [this] { Button2Click(); });
+    onClick(TgfxWiring::save, [this] { Button3Click(); });
+    onClick(TgfxWiring::exit, [this] { Button1Click(); });
     onSystemClose([this] { Button1Click(); });
 }
 
@@ -56,18 +53,18 @@ void Tgfx::Button3Click()
 
 std::optional<std::string> Tgfx::OpenDialog1Execute()
 {
-    return chosen(TFileDialog::openFile(this, openFilter));
+    return chosen(TFileDialog::openFile(this, TgfxWiring::openFilter));
 }
 
 std::optional<std::string> Tgfx::SaveDialog1Execute()
 {
-    return chosen(TFileDialog::saveFile(this, saveFilter, saveExtension));
+    return chosen(TFileDialog::saveFile(this, TgfxWiring::saveFilter, TgfxWiring::saveExtension));
 }
 
 void Tgfx::showConversion()
 {
-    edit("thefile")->setText(QString::fromLocal8Bit(converter_.FileName()));
-    QLabel* pic = image("pic");
+    edit(TgfxWiring::fileName)->setText(QString::fromLocal8Bit(converter_.FileName()));
+    QLabel* pic = image(TgfxWiring::preview);
     const TPreviewBox& box = converter_.PreviewBox();
     pic->setGeometry(box.left, box.top, box.width, box.height);
     pic->raise();
