@@ -1,6 +1,6 @@
 # The Windows build: the core without Qt, the modules' models and apply steps, the GIF and JPEG
-# decoders and the bitmap writer, zentrel-cycle.exe, zentrel-convert.exe and their tests. There is
-# no Qt for this target here, so the windowed program is not built. Where the POSIX build has a file that
+# decoders and the bitmap writer, zentrel-cycle.exe, zentrel-convert.exe, zentrel.exe (its windows
+# on the Win32 API, cmake/Win32Windows.cmake) and their tests. There is no Qt for this target here. Where the POSIX build has a file that
 # talks to the system, this list names its counterpart from a win32/ folder beside it.
 
 # GoogleTest from Debian's own sources, built for the target; its warnings are not ours.
@@ -155,12 +155,15 @@ add_executable(zentrel-cycle zentrel-cycle/main.cpp)
 target_compile_definitions(zentrel-cycle PRIVATE ZENTREL_INSTALLED=0)
 target_link_libraries(zentrel-cycle PRIVATE zentrel_binary_files zentrel_cycle_command)
 
+include(cmake/Win32Windows.cmake)
+
 if(ZENTREL_TESTS)
     enable_testing()
     add_executable(zentrel_win32_tests
         tests/win32/AtomicFileWriterWin32Test.cpp
         tests/win32/ConvertCommandWin32Test.cpp
         tests/win32/CycleCommandWin32Test.cpp
+        tests/win32/FileDialogTest.cpp
         tests/win32/LogoApplyWin32Test.cpp
         tests/win32/MciSoundBackEndTest.cpp
         tests/win32/SoundPlayerWin32Test.cpp
@@ -168,7 +171,7 @@ if(ZENTREL_TESTS)
         tests/win32/Win32SystemTest.cpp
     )
     target_link_libraries(zentrel_win32_tests PRIVATE zentrel_binary_files gtest_main zentrel_convert_cli zentrel_cycle_command
-        zentrel_sound_player)
+        zentrel_sound_player zentrel_win32ui)
     target_include_directories(zentrel_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     add_test(NAME zentrel_win32_tests COMMAND zentrel_win32_tests)
 endif()

@@ -46,6 +46,17 @@ public:
         return false;
     }
 
+    // The icons again as Windows icon files, for the Windows build's resource script.
+    bool saveIcon(const std::string& name, const QImage& image)
+    {
+        QString path = folder_ + "/windows/" + QString::fromStdString(name) + ".ico";
+        QDir().mkpath(QFileInfo(path).path());
+        if (image.save(path, "ICO"))
+            return true;
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+
     // 256-colour bitmaps for backgrounds and pictures; true colour for glyph strips.
     bool save(const std::string& name, const QImage& image, const char* format)
     {
@@ -156,6 +167,9 @@ int main(int argc, char** argv)
     ok &= out.save(iconResource("zentrel"), icon(TGlyph::ProductLogo, 256), "PNG");
     ok &= out.save(iconResource("gfx"), icon(TGlyph::OpenFolder, 256), "PNG");
     ok &= out.save(iconResource("help"), helpIcon(), "PNG");
+    ok &= out.saveIcon("zentrel", icon(TGlyph::ProductLogo, 256).convertToFormat(QImage::Format_ARGB32));
+    ok &= out.saveIcon("gfx", icon(TGlyph::OpenFolder, 256).convertToFormat(QImage::Format_ARGB32));
+    ok &= out.saveIcon("help", helpIcon().convertToFormat(QImage::Format_ARGB32));
     for (int size : themeIconSizes)
         ok &= out.saveOutside(themeIconPath(size), themeIcon(size));
     ok &= out.writeIndex();

@@ -1,0 +1,36 @@
+#include "win32ui/WindowFactory.h"
+
+#include "win32ui/TPlainForm.h"
+#include "win32ui/Tthemainform.h"
+
+#include <functional>
+#include <string_view>
+
+namespace {
+
+using Maker = std::function<std::unique_ptr<TSkinnedForm>(TWindowSet&, HWND)>;
+
+template <class Window> Maker make()
+{
+    return [](TWindowSet& windows, HWND owner) { return std::make_unique<Window>(windows, owner); };
+}
+
+struct WindowClass {
+    std::string_view name;
+    Maker maker;
+};
+
+// One line per window class that has its own code.
+const WindowClass windowClasses[] = {
+    { "Tthemainform", make<Tthemainform>() },
+};
+
+} // namespace
+
+std::unique_ptr<TSkinnedForm> makeWindow(const TWindowGeometry& table, TWindowSet& windows, HWND owner)
+{
+    for (const WindowClass& windowClass : windowClasses)
+        if (windowClass.name == table.name)
+            return windowClass.maker(windows, owner);
+    return std::make_unique<TPlainForm>(table, windows, owner);
+}

@@ -1,0 +1,38 @@
+# Writes the Windows resource script of zentrel.exe and the table that maps the skin's resource
+# names ("skin/Tthemainform.bmp") to the numbers the script gives them. Run with cmake -P:
+#   ARTWORK   the artwork generator's output folder (skin.qrc, skin/, windows/)
+#   HELP      the folder of the help texts
+#   MANIFEST  the application manifest
+#   OUT       the folder that receives zentrel.rc and SkinResourceTable.cpp
+file(STRINGS ${ARTWORK}/skin.qrc entries REGEX "<file>")
+set(script "// Made at build time from the drawn skin; not edited by hand.\n")
+string(APPEND script "1 ICON \"${ARTWORK}/windows/zentrel.ico\"\n")
+string(APPEND script "2 ICON \"${ARTWORK}/windows/help.ico\"\n")
+string(APPEND script "3 ICON \"${ARTWORK}/windows/gfx.ico\"\n")
+string(APPEND script "1 24 \"${MANIFEST}\"\n")
+set(table "// Made at build time from the drawn skin; not edited by hand.\n")
+string(APPEND table "#include \"win32ui/skin/TSkinResources.h\"\n\n")
+string(APPEND table "const TResourceName skinResourceNames[] = {\n")
+string(APPEND table "    { \"icon/zentrel\", 1 },\n    { \"icon/help\", 2 },\n    { \"icon/gfx\", 3 },\n")
+set(id 1000)
+foreach(entry ${entries})
+    string(REGEX REPLACE ".*<file>(.*)</file>.*" "\\1" name "${entry}")
+    # Only the ordinary density: Windows scales the pictures itself.
+    if(name MATCHES "@2x" OR NOT name MATCHES "\\.bmp$")
+        continue()
+    endif()
+    string(APPEND script "${id} BITMAP \"${ARTWORK}/${name}\"\n")
+    string(APPEND table "    { \"${name}\", ${id} },\n")
+    math(EXPR id "${id} + 1")
+endforeach()
+set(id 3000)
+file(GLOB texts RELATIVE ${HELP} ${HELP}/*.txt)
+list(SORT texts)
+foreach(text ${texts})
+    string(APPEND script "${id} RCDATA \"${HELP}/${text}\"\n")
+    string(APPEND table "    { \"help/${text}\", ${id} },\n")
+    math(EXPR id "${id} + 1")
+endforeach()
+string(APPEND table "};\nconst std::size_t skinResourceCount = std::size(skinResourceNames);\n")
+file(WRITE ${OUT}/zentrel.rc "${script}")
+file(WRITE ${OUT}/SkinResourceTable.cpp "${table}")

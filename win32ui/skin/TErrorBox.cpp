@@ -1,0 +1,40 @@
+#include "win32ui/skin/TErrorBox.h"
+
+#include "win32ui/skin/TWideText.h"
+
+#include <exception>
+#include <windows.h>
+
+namespace {
+
+void present(const char* title, const std::string& text)
+{
+    // Owned by the window the user works in, so it stays in front of it; MB_TASKMODAL keeps the
+    // other windows of the program from taking clicks while it is up.
+    HWND active = GetActiveWindow();
+    MessageBoxW(active, fromAnsi(text).c_str(), fromUtf8(title).c_str(), MB_OK | MB_ICONSTOP | MB_TASKMODAL);
+}
+
+} // namespace
+
+void TErrorBox::run(const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        show(error.what());
+    } catch (...) {
+        show("Unknown error");
+    }
+}
+
+void TErrorBox::show(const std::string& message)
+{
+    // Always appended, even after a message that already ends in a full stop.
+    present(applicationTitle, message + ".");
+}
+
+void TErrorBox::showError(const std::string& text)
+{
+    present("Error", text);
+}
