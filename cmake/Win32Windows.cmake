@@ -31,6 +31,8 @@ add_library(zentrel_win32ui STATIC
     win32ui/TWindowSet.cpp
     win32ui/Tthemainform.cpp
     win32ui/WindowFactory.cpp
+    win32ui/convert/TGifEventPump.cpp
+    win32ui/convert/Tgfx.cpp
     win32ui/skin/TErrorBox.cpp
     win32ui/skin/TFileDialog.cpp
     win32ui/skin/TSkinResources.cpp
@@ -38,7 +40,7 @@ add_library(zentrel_win32ui STATIC
     win32ui/skin/TWideText.cpp
     ${resources}/SkinResourceTable.cpp
 )
-target_link_libraries(zentrel_win32ui PUBLIC zentrel_modules comctl32 comdlg32 gdi32 shell32)
+target_link_libraries(zentrel_win32ui PUBLIC zentrel_modules zentrel_converter comctl32 comdlg32 gdi32 shell32)
 
 add_executable(zentrel WIN32 win32ui/main.cpp ${resources}/zentrel.rc)
 target_link_libraries(zentrel PRIVATE zentrel_binary_files zentrel_win32ui)

@@ -2,6 +2,7 @@
 
 #include "win32ui/TPlainForm.h"
 #include "win32ui/Tthemainform.h"
+#include "win32ui/convert/Tgfx.h"
 
 #include <functional>
 #include <string_view>
@@ -23,6 +24,7 @@ struct WindowClass {
 // One line per window class that has its own code.
 const WindowClass windowClasses[] = {
     { "Tthemainform", make<Tthemainform>() },
+    { "Tgfx", make<Tgfx>() },
 };
 
 } // namespace
