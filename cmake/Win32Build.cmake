@@ -207,6 +207,11 @@ if(ZENTREL_TESTS)
     add_test(NAME zentrel_core_tests_win32 COMMAND zentrel_core_tests_win32)
 endif()
 
+# The geometry tables as text, for the checks of zentrel.exe's windows (tests/win32/gui/run.sh).
+if(ZENTREL_TESTS)
+    add_executable(zentrel_window_tables tests/win32/WindowTablePrinter.cpp)
+endif()
+
 # The two programs start and answer under Wine as they would on Windows.
 if(ZENTREL_TESTS)
     add_test(NAME zentrel_cycle_exe_version COMMAND zentrel-cycle --version)

@@ -7,8 +7,9 @@ packages=(g++ cmake ninja-build qt6-base-dev libjpeg-dev libsdl2-dev libgtest-de
     openbox x11-utils dbus-bin cinnamon-desktop-data mate-desktop-common xfconf libxfconf-0-3
     libxcb-randr0-dev qt6-declarative-dev dconf-cli
     lintian appstream dpkg-dev nasm x11-apps)
-# The desktops' own programs that the --present tests run, without their recommends (whole desktops).
-desktops=(xfdesktop4 xfwm4 caja pcmanfm pcmanfm-qt sway swaybg grim xdotool)
+# Without their recommends: the desktops' own programs that the --present tests run (whole desktops
+# otherwise), and ImageMagick, which compares the Windows and the Qt Control Center's pictures.
+desktops=(xfdesktop4 xfwm4 caja pcmanfm pcmanfm-qt sway swaybg grim xdotool imagemagick)
 missing() {
     for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || echo "$p"

@@ -50,4 +50,4 @@ printf 'pcm.!default {\n    type null\n}\n' >"$prefix/home/.asoundrc"
 (cd build-win32 && HOME=$prefix/home ctest --output-on-failure --timeout 300)
 
 # The windows of zentrel.exe, on an X display of their own.
-HOME=$prefix/home tests/win32/gui/run.sh "$wine" build-win32/bin
+HOME=$prefix/home tests/win32/gui/run.sh "$wine" build-win32/bin "$(pwd)/build/bin/zentrel"

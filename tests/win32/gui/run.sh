@@ -1,21 +1,31 @@
 #!/usr/bin/env bash
-# The windows of zentrel.exe under Wine, on an X display of their own: started from a folder of its
-# own in the given prefix, the program shows the Control Center at its place and size, and Esc
-# ends it. Usage: run.sh WINE BIN-FOLDER (WINEPREFIX set, the prefix booted).
+# The windows of zentrel.exe under Wine, on an X display and in a Wine prefix of their own: every
+# window that opens stands at its table's place and size; the Control Center looks like the Qt
+# program's; the wallpaper panel builds a list through Wine's own file dialog and its Save reaches
+# win.ini, the registry and murello.cfg; the converter converts a GIF and a JPEG; each window closes
+# with Esc. Usage: run.sh WINE BIN-FOLDER [QT-ZENTREL] (QT-ZENTREL: the Linux build's program, for
+# the picture check; without it that check is skipped, loudly).
 set -euo pipefail
 wine=$1
 bin=$2
+qt=${3:-}
 
 fail() {
     echo "test-win32 windows: FAILED: $*" >&2
     exit 1
 }
+note() { echo "test-win32 windows: $*"; }
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/zentrel-windows-XXXXXX")
 xvfb=""
 program=""
+qtprogram=""
+wineserver=$(dirname "$wine")/wineserver
+[ -x "$wineserver" ] || wineserver=$(command -v wineserver || echo true)
 finish() {
     [ -n "$program" ] && kill "$program" 2>/dev/null || true
+    [ -n "$qtprogram" ] && kill "$qtprogram" 2>/dev/null || true
+    WINEPREFIX=$work/prefix "$wineserver" -k 2>/dev/null || true
     [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
     rm -rf "$work"
 }
@@ -28,33 +38,150 @@ for _ in $(seq 1 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
 export DISPLAY=":$(head -1 "$work/display")"
 
-mkdir "$work/app"
-cp "$bin/zentrel.exe" "$work/app/"
+# A prefix of its own: the tests before wrote into theirs.
+export WINEPREFIX=$work/prefix
+timeout 300 "$wine" wineboot --init >"$work/boot.log" 2>&1 || fail "wineboot failed: $(tail -5 "$work/boot.log")"
 
+# The geometry tables, as the program has them.
+"$wine" "$bin/zentrel_window_tables.exe" | tr -d '\r' >"$work/tables"
+table() { awk -v c="$1" '$1 == "window" && $2 == c { print $3, $4, $5, $6, $7 }' "$work/tables"; }
+caption() { awk -v c="$1" '$1 == "window" && $2 == c { s = $8; for (i = 9; i <= NF; i++) s = s " " $i; print s }' "$work/tables"; }
+control() { awk -v c="$1" -v n="$2" '$1 == "control" && $2 == c && $3 == n { print $4, $5, $6, $7 }' "$work/tables"; }
+tick() { awk -v c="$1" '$1 == "control" && $2 == c && $8 == "tick" { print $3; exit }' "$work/tables"; }
+
+# The xdotool pattern of a whole title.
+whole() { echo "^$(sed 's/[][\.*^$()+?{}|]/\\&/g' <<<"$1")\$"; }
+# Whether a window of class $1 is shown now.
+shown() { xdotool search --onlyvisible --name "$(whole "$(caption "$1")")" >/dev/null 2>&1; }
 # Waits for a visible window whose whole title is $1; prints its id.
-window() {
+titled() {
     for _ in $(seq 1 120); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
+        id=$(xdotool search --onlyvisible --name "$(whole "$1")" 2>/dev/null | head -1 || true)
         [ -n "$id" ] && echo "$id" && return 0
         sleep 0.5
     done
     return 1
 }
-
-# "X,Y WxH" of a window, from xdotool.
-place() {
-    xdotool getwindowgeometry "$1" | awk '/Position/ { split($2, p, ","); x = p[1]; y = p[2] }
-        /Geometry/ { print x "," y " " $2 }'
+window() { titled "$(caption "$1")" || fail "$1 (\"$(caption "$1")\") did not show"; }
+gone() {
+    for _ in $(seq 1 60); do
+        shown "$1" || return 0
+        sleep 0.5
+    done
+    fail "$1 is still shown"
 }
 
+# "X Y W H" of a window, from xdotool.
+place() {
+    xdotool getwindowgeometry "$1" | awk '/Position/ { split($2, p, ","); x = p[1]; y = p[2] }
+        /Geometry/ { split($2, s, "x"); print x, y, s[1], s[2] }'
+}
+# A skinned window is exactly its table's place and client size; a framed one adds its frame.
+check_place() {
+    local id left top width height frame x y w h
+    id=$(window "$1")
+    read -r left top width height frame <<<"$(table "$1")"
+    read -r x y w h <<<"$(place "$id")"
+    if [ "$frame" = skinned ]; then
+        [ "$x $y $w $h" = "$left $top $width $height" ] || fail "$1 is at $x,$y ${w}x$h, not $left,$top ${width}x$height"
+    else
+        [ "$x $y" = "$left $top" ] && [ "$w" -ge "$width" ] && [ "$h" -ge "$height" ] ||
+            fail "$1 is at $x,$y ${w}x$h, not $left,$top with a client area of ${width}x$height"
+    fi
+}
+
+# Clicks the middle of control $2 of window class $1.
+click() {
+    local id x y w h
+    id=$(window "$1")
+    read -r x y w h <<<"$(control "$1" "$2")"
+    [ -n "$h" ] || fail "$1 has no control $2"
+    xdotool mousemove --window "$id" $((x + w / 2)) $((y + h / 2)) click 1
+}
+# Keys go to the window under the pointer's program; Wine hands them to its active window.
+press() {
+    xdotool mousemove --window "$(window "$1")" 1 1
+    xdotool key "$2"
+}
+# Types $2 into the dialog titled $1 (its file name box has the focus) and presses Enter.
+answer() {
+    local id
+    id=$(titled "$1") || fail "no \"$1\" dialog"
+    xdotool mousemove --window "$id" 1 1
+    xdotool type --delay 20 "$2"
+    xdotool key Return
+}
+winpath() { echo "Z:${1//\//\\}"; }
+
+screenshot() { xwd -silent -id "$1" -out "$2"; }
+# The share of pixels, in per cent, that two pictures of one size have alike (up to a tenth of the
+# colour range apart: the two programs render their few words with different fonts).
+alike() {
+    local differ
+    differ=$(compare -metric AE -fuzz 10% "$1" "$2" null: 2>&1 || true)
+    [[ "$differ" =~ ^[0-9]+$ ]] || fail "cannot compare the pictures: $differ"
+    identify -format '%w %h' "$1" | awk -v differ="$differ" '{ printf "%.1f\n", 100 - 100 * differ / ($1 * $2) }'
+}
+
+# The Qt program's Control Center, alone on the display, for the picture check.
+if [ -n "$qt" ] && [ -x "$qt" ]; then
+    mkdir "$work/qt"
+    QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=1 "$qt" --program-dir "$work/qt" >"$work/qt.log" 2>&1 &
+    qtprogram=$!
+    screenshot "$(window Tthemainform)" "$work/qt.xwd"
+    kill "$qtprogram"
+    wait "$qtprogram" 2>/dev/null || true
+    qtprogram=""
+    gone Tthemainform
+else
+    note "SKIPPED the picture check against the Qt Control Center: no Linux build of zentrel (tools/test.sh makes one first)"
+fi
+
+mkdir "$work/app" "$work/pictures"
+cp "$bin/zentrel.exe" "$work/app/"
 (cd "$work/app" && exec "$wine" zentrel.exe >"$work/zentrel.log" 2>&1) &
 program=$!
 
-center=$(window "Zentrel v2.0 Control Center") || fail "the Control Center did not show"
-[ "$(place "$center")" = "262,123 292x310" ] || fail "the Control Center is at $(place "$center"), not 262,123 292x310"
+check_place Tthemainform
 xdotool search --onlyvisible --name '^Zentrel v2\.0$' >/dev/null || fail "no taskbar window \"Zentrel v2.0\""
+if [ -f "$work/qt.xwd" ]; then
+    screenshot "$(window Tthemainform)" "$work/wine.xwd"
+    share=$(alike "$work/qt.xwd" "$work/wine.xwd")
+    awk -v share="$share" 'BEGIN { exit !(share >= 97) }' ||
+        fail "the Control Center matches the Qt program's in only $share % of its pixels"
+    note "the Control Center matches the Qt program's in $share % of its pixels"
+fi
 
-xdotool key Escape
+# Each panel opens from its Control Center button at its place, and Esc leaves it: straight back
+# to the Control Center, or through its Cancel confirmation, whose tick confirms.
+open_panel() {
+    click Tthemainform "$1"
+    check_place "$2"
+    gone Tthemainform
+}
+leave_panel() {
+    press "$1" Escape
+    for _ in $(seq 1 60); do
+        if shown "$2"; then
+            check_place "$2"
+            click "$2" "$(tick "$2")"
+            break
+        fi
+        shown Tthemainform && break
+        sleep 0.5
+    done
+    check_place Tthemainform
+    gone "$1"
+}
+for panel in BitBtn1:Tmurelloform:Tcancelform BitBtn2:Ttonvikform:Tcancelform2 BitBtn3:Tsaverform:Tcancelform3 \
+    BitBtn4:Tlogoform:Tcancelform4 BitBtn5:Tthemeform:Tcancelform5; do
+    IFS=: read -r button class confirmation <<<"$panel"
+    open_panel "$button" "$class"
+    leave_panel "$class" "$confirmation"
+done
+note "every panel opened in its place and closed with Esc"
+
+press Tthemainform Escape
 for _ in $(seq 1 60); do
     kill -0 "$program" 2>/dev/null || break
     sleep 0.5
