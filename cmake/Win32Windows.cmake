@@ -31,8 +31,11 @@ add_library(zentrel_win32ui STATIC
     win32ui/TWindowSet.cpp
     win32ui/Tthemainform.cpp
     win32ui/WindowFactory.cpp
+    win32ui/about/Tbigabout.cpp
+    win32ui/confirm/TCancelConfirmation.cpp
     win32ui/convert/TGifEventPump.cpp
     win32ui/convert/Tgfx.cpp
+    win32ui/help/THelpWindow.cpp
     win32ui/skin/TErrorBox.cpp
     win32ui/skin/TFileDialog.cpp
     win32ui/skin/TSkinResources.cpp

@@ -2,7 +2,10 @@
 
 #include "win32ui/TPlainForm.h"
 #include "win32ui/Tthemainform.h"
+#include "win32ui/about/Tbigabout.h"
+#include "win32ui/confirm/TCancelConfirmation.h"
 #include "win32ui/convert/Tgfx.h"
+#include "win32ui/help/THelpWindow.h"
 
 #include <functional>
 #include <string_view>
@@ -25,6 +28,7 @@ struct WindowClass {
 const WindowClass windowClasses[] = {
     { "Tthemainform", make<Tthemainform>() },
     { "Tgfx", make<Tgfx>() },
+    { "Tbigabout", make<Tbigabout>() },
 };
 
 } // namespace
@@ -34,5 +38,9 @@ std::unique_ptr<TSkinnedForm> makeWindow(const TWindowGeometry& table, TWindowSe
     for (const WindowClass& windowClass : windowClasses)
         if (windowClass.name == table.name)
             return windowClass.maker(windows, owner);
+    if (auto confirmation = makeCancelConfirmation(table, windows, owner))
+        return confirmation;
+    if (auto help = makeHelpWindow(table, windows, owner))
+        return help;
     return std::make_unique<TPlainForm>(table, windows, owner);
 }

@@ -67,13 +67,7 @@ Tbigabout::Tbigabout(TWindowSet& windows)
 
 void Tbigabout::fillMemo()
 {
-    static const char* const lines[] = {
-        "Zentrel v2.0   (c) 2026",
-        "Written by the Zentrel project.",
-        "Thanks to all who tried it out.",
-        "",
-        "Write to us at the addresses below:",
-    };
+    const auto& lines = about::creditLines;
     QPlainTextEdit* text = memo("Memo1");
     text->setFont(contactFont(false));
     fitLines(text, static_cast<int>(std::size(lines)), listBox("ListBox1")->y() - text->y());

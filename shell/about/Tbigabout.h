@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cycle/PosixSystem.h"
+#include "shell/about/TbigaboutGeometry.h"
 #include "shell/skin/TSkinnedForm.h"
 
 class QStandardItemModel;
@@ -11,10 +12,10 @@ class TWindowSet;
 class Tbigabout : public TSkinnedForm {
     Q_OBJECT
 public:
-    static constexpr const char* mailAddress = "zentrel@example.org";
-    static constexpr const char* webAddress = "https://zentrel.example.org/";
+    static constexpr const char* mailAddress = about::mailAddress;
+    static constexpr const char* webAddress = about::webAddress;
     // The web address as the list shows it; the whole address would not fit the narrow list.
-    static constexpr const char* webCaption = "zentrel.example.org";
+    static constexpr const char* webCaption = about::webCaption;
 
     explicit Tbigabout(TWindowSet& windows);
 

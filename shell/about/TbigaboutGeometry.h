@@ -16,3 +16,19 @@ inline constexpr TControlGeometry TbigaboutControls[] = {
 
 inline constexpr TWindowGeometry TbigaboutGeometry { "Tbigabout", "Zentrel V2.0 About", "About Zentrel v2.0", 296, 313,
     286, 133, TScheme::Grey, TFrame::Skinned, TbigaboutControls, "okbut" };
+
+// What the about window says and where its contact entries lead, in both window layers.
+namespace about {
+inline constexpr const char* mailAddress = "zentrel@example.org";
+inline constexpr const char* webAddress = "https://zentrel.example.org/";
+// The web address as the list shows it; the whole address would not fit the narrow list.
+inline constexpr const char* webCaption = "zentrel.example.org";
+// Centred by leading blanks when shown.
+inline constexpr const char* creditLines[] = {
+    "Zentrel v2.0   (c) 2026",
+    "Written by the Zentrel project.",
+    "Thanks to all who tried it out.",
+    "",
+    "Write to us at the addresses below:",
+};
+} // namespace about

@@ -112,6 +112,8 @@ struct TSkinnedForm::Control {
     std::vector<std::wstring> items; // a list's entries
     std::vector<std::uint32_t> pixels; // a picture shown by setPicture
     int pixelWidth = 0, pixelHeight = 0;
+    HFONT font = nullptr; // the form's unless set
+    bool centredItems = false;
     RECT placed {};
     std::function<void()> click;
     std::function<void()> move;
@@ -153,6 +155,8 @@ TSkinnedForm::~TSkinnedForm()
     for (auto& [name, control] : controls_)
         if (control->bitmap)
             DeleteObject(control->bitmap);
+    for (HFONT font : ownFonts_)
+        DeleteObject(font);
     for (HGDIOBJ object : { static_cast<HGDIOBJ>(background_), static_cast<HGDIOBJ>(backgroundBrush_),
              static_cast<HGDIOBJ>(font_), static_cast<HGDIOBJ>(boldFont_) })
         if (object)
@@ -305,6 +309,7 @@ void TSkinnedForm::showWindow()
     ShowWindow(window_, SW_SHOW);
     BringWindowToTop(window_);
     SetForegroundWindow(window_);
+    shown();
 }
 
 void TSkinnedForm::hideWindow()
@@ -375,17 +380,27 @@ std::string TSkinnedForm::text(std::string_view name) const
 void TSkinnedForm::setText(std::string_view name, const std::string& text)
 {
     const Control& control = find(name);
-    std::wstring wide = fromAnsi(text);
+    setWideText(control, fromAnsi(text));
+}
+
+void TSkinnedForm::setTextUtf8(std::string_view name, const std::string& text)
+{
+    const Control& control = find(name);
+    setWideText(control, fromUtf8(text));
+}
+
+void TSkinnedForm::setWideText(const Control& control, std::wstring text)
+{
     if (control.geometry->kind == TControlKind::Memo) {
         std::wstring lines;
-        for (wchar_t c : wide) {
+        for (wchar_t c : text) {
             if (c == L'\n' && (lines.empty() || lines.back() != L'\r'))
                 lines += L'\r';
             lines += c;
         }
-        wide = std::move(lines);
+        text = std::move(lines);
     }
-    SetWindowTextW(control.window, wide.c_str());
+    SetWindowTextW(control.window, text.c_str());
 }
 
 void TSkinnedForm::setEnabled(std::string_view name, bool enabled)
@@ -417,10 +432,67 @@ void TSkinnedForm::setFocus(std::string_view name)
     SetFocus(find(name).window);
 }
 
-void TSkinnedForm::setIcon(HICON icon)
+void TSkinnedForm::setIcon(const char* name)
 {
-    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    if (HICON big = loadSkinIcon(name, GetSystemMetrics(SM_CXICON)))
+        SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    if (HICON small = loadSkinIcon(name, GetSystemMetrics(SM_CXSMICON)))
+        SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+}
+
+void TSkinnedForm::setFont(std::string_view name, const wchar_t* face, int pixelHeight, bool bold, bool underlined)
+{
+    Control& control = find(name);
+    HFONT font = CreateFontW(-pixelHeight, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, underlined, FALSE,
+        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face);
+    ownFonts_.push_back(font);
+    control.font = font;
+    SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+HFONT TSkinnedForm::fontOf(const Control& control) const
+{
+    return control.font ? control.font : font_;
+}
+
+void TSkinnedForm::setPlain(std::string_view name)
+{
+    HWND window = find(name).window;
+    LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_VSCROLL | WS_HSCROLL);
+    LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE) & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE);
+    SetWindowLongPtrW(window, GWL_STYLE, style);
+    SetWindowLongPtrW(window, GWL_EXSTYLE, exStyle);
+    ShowScrollBar(window, SB_BOTH, FALSE);
+    SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void TSkinnedForm::setItemHeight(std::string_view list, int height)
+{
+    SendMessageW(find(list).window, LB_SETITEMHEIGHT, 0, height);
+}
+
+void TSkinnedForm::setCentredItems(std::string_view list)
+{
+    find(list).centredItems = true;
+}
+
+std::string TSkinnedForm::centred(std::string_view name, const std::string& text) const
+{
+    const Control& control = find(name);
+    RECT client {};
+    GetClientRect(control.window, &client);
+    std::wstring wide = fromAnsi(text);
+    HDC dc = GetDC(control.window);
+    HGDIOBJ old = SelectObject(dc, fontOf(control));
+    SIZE words {}, blank {};
+    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &words);
+    GetTextExtentPoint32W(dc, L" ", 1, &blank);
+    SelectObject(dc, old);
+    ReleaseDC(control.window, dc);
+    int room = client.right - 8 - words.cx;
+    if (text.empty() || blank.cx <= 0 || room <= 0)
+        return text;
+    return std::string(static_cast<size_t>(room / 2 / blank.cx), ' ') + text;
 }
 
 void TSkinnedForm::setItems(std::string_view list, std::vector<std::string> items)
@@ -430,7 +502,7 @@ void TSkinnedForm::setItems(std::string_view list, std::vector<std::string> item
     control.items.reserve(items.size());
     int widest = 0;
     HDC dc = GetDC(control.window);
-    HGDIOBJ old = SelectObject(dc, font_);
+    HGDIOBJ old = SelectObject(dc, fontOf(control));
     for (const std::string& item : items) {
         control.items.push_back(fromAnsi(item));
         SIZE size {};
@@ -441,7 +513,8 @@ void TSkinnedForm::setItems(std::string_view list, std::vector<std::string> item
     ReleaseDC(control.window, dc);
     SendMessageW(control.window, WM_SETREDRAW, FALSE, 0);
     SendMessageW(control.window, LB_SETCOUNT, control.items.size(), 0);
-    SendMessageW(control.window, LB_SETHORIZONTALEXTENT, widest + 6, 0);
+    if (GetWindowLongPtrW(control.window, GWL_STYLE) & WS_HSCROLL)
+        SendMessageW(control.window, LB_SETHORIZONTALEXTENT, widest + 6, 0);
     SendMessageW(control.window, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
     SendMessageW(control.window, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(control.window, nullptr, TRUE);
@@ -583,11 +656,11 @@ void TSkinnedForm::drawListItem(const Control& control, const DRAWITEMSTRUCT& it
         FillRect(item.hDC, &area, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
         SetBkMode(item.hDC, TRANSPARENT);
         SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-        HGDIOBJ old = SelectObject(item.hDC, font_);
+        HGDIOBJ old = SelectObject(item.hDC, fontOf(control));
         const std::wstring& text = control.items[item.itemID];
         RECT words { area.left + 2, area.top, area.right, area.bottom };
         DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &words,
-            DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER | DT_LEFT);
+            DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER | (control.centredItems ? DT_CENTER : DT_LEFT));
         SelectObject(item.hDC, old);
     }
     if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT))

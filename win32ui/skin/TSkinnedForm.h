@@ -59,7 +59,17 @@ public:
     void setVisible(std::string_view name, bool visible);
     bool isShown(std::string_view name) const;
     void setFocus(std::string_view name);
-    void setIcon(HICON icon);
+    // The window's icon: "zentrel", "help" or "gfx".
+    void setIcon(const char* name);
+    // Edits, memos, labels: text of the program's own (UTF-8), such as the help texts.
+    void setTextUtf8(std::string_view name, const std::string& text);
+    // A face of its own for one control (lists draw their entries in it).
+    void setFont(std::string_view name, const wchar_t* face, int pixelHeight, bool bold, bool underlined);
+    // No sunken border and no scroll bars.
+    void setPlain(std::string_view name);
+    void setItemHeight(std::string_view list, int height);
+    // Entries drawn centred in the list's width.
+    void setCentredItems(std::string_view list);
 
     // Lists hold their entries themselves and draw only what shows, so a long list is no slower.
     void setItems(std::string_view list, std::vector<std::string> items);
@@ -75,8 +85,15 @@ public:
         std::string_view picture, const std::uint32_t* pixels, int width, int height, int x, int y, int w, int h);
     void clearPicture(std::string_view picture);
 
+    // Leading blanks that centre `text` in the control's width, in the control's face.
+    std::string centred(std::string_view name, const std::string& text) const;
+
     // The message loop hands every message for this window or its controls here first.
     bool preTranslate(MSG& message);
+
+protected:
+    // Called by showWindow once the window shows.
+    virtual void shown() { }
 
 private:
     struct Control;
@@ -97,6 +114,8 @@ private:
     void drawListItem(const Control& control, const DRAWITEMSTRUCT& item);
     void paintBackground(HDC dc, int x, int y, int w, int h, int atX, int atY);
     void paintPicture(HWND picture, HDC dc);
+    void setWideText(const Control& control, std::wstring text);
+    HFONT fontOf(const Control& control) const;
     HBRUSH colourFor(HDC dc, HWND control);
     bool onDragBar(POINT point) const;
     void dragTo();
@@ -110,6 +129,7 @@ private:
     HFONT boldFont_ = nullptr;
     HBITMAP background_ = nullptr;
     HBRUSH backgroundBrush_ = nullptr;
+    std::vector<HFONT> ownFonts_;
     std::map<std::string, std::unique_ptr<Control>, std::less<>> controls_;
     std::function<void()> systemClose_;
     const TControlGeometry* dragBar_ = nullptr;
