@@ -463,7 +463,8 @@ void TSkinnedForm::setPlain(std::string_view name)
     SetWindowLongPtrW(window, GWL_STYLE, style);
     SetWindowLongPtrW(window, GWL_EXSTYLE, exStyle);
     ShowScrollBar(window, SB_BOTH, FALSE);
-    SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    SetWindowPos(
+        window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void TSkinnedForm::setItemHeight(std::string_view list, int height)
@@ -816,16 +817,29 @@ LRESULT TSkinnedForm::handle(UINT message, WPARAM wParam, LPARAM lParam)
         command(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
         return 0;
     case DM_GETDEFID: {
-        // Enter presses the focused button, as on Windows' own dialogs; elsewhere the default one.
+        // Enter presses the window's default button; in a window without one, the focused button.
+        if (*table_.defaultButton)
+            if (Control& button = find(table_.defaultButton); button.window)
+                return MAKELRESULT(button.id, DC_HASDEFID);
         if (Control* focused = byWindow(GetFocus())) {
             TControlKind kind = focused->geometry->kind;
             if (kind == TControlKind::BitmapButton || kind == TControlKind::PushButton)
                 return MAKELRESULT(focused->id, DC_HASDEFID);
         }
-        if (*table_.defaultButton)
-            if (Control* button = &find(table_.defaultButton); button->window)
-                return MAKELRESULT(button->id, DC_HASDEFID);
         return 0;
+    }
+    case WM_NOTIFY: {
+        // A check box shows only its box, so its focus is drawn around the box.
+        auto* draw = reinterpret_cast<NMCUSTOMDRAW*>(lParam);
+        Control* control = byWindow(draw->hdr.hwndFrom);
+        if (draw->hdr.code != NM_CUSTOMDRAW || !control || control->geometry->kind != TControlKind::CheckBox)
+            break;
+        if (draw->dwDrawStage == CDDS_PREPAINT)
+            return CDRF_NOTIFYPOSTPAINT;
+        if (draw->dwDrawStage == CDDS_POSTPAINT && (draw->uItemState & CDIS_FOCUS)
+            && !(SendMessageW(draw->hdr.hwndFrom, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS))
+            DrawFocusRect(draw->hdc, &draw->rc);
+        return CDRF_DODEFAULT;
     }
     case WM_DRAWITEM:
         drawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
