@@ -501,24 +501,42 @@ void TSkinnedForm::setItems(std::string_view list, std::vector<std::string> item
     Control& control = find(list);
     control.items.clear();
     control.items.reserve(items.size());
+    for (const std::string& item : items)
+        control.items.push_back(fromAnsi(item));
+    SendMessageW(control.window, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(control.window, LB_SETCOUNT, control.items.size(), 0);
+    if (GetWindowLongPtrW(control.window, GWL_STYLE) & WS_HSCROLL)
+        SendMessageW(control.window, LB_SETHORIZONTALEXTENT, widestItem(control) + 6, 0);
+    SendMessageW(control.window, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    SendMessageW(control.window, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(control.window, nullptr, TRUE);
+}
+
+// Only the longest entries are measured: in a long list, measuring every one would take longer
+// than everything else together.
+int TSkinnedForm::widestItem(const Control& control) const
+{
+    constexpr size_t measured = 64;
+    std::vector<const std::wstring*> longest;
+    longest.reserve(control.items.size());
+    for (const std::wstring& item : control.items)
+        longest.push_back(&item);
+    auto longer = [](const std::wstring* a, const std::wstring* b) { return a->size() > b->size(); };
+    if (longest.size() > measured) {
+        std::nth_element(longest.begin(), longest.begin() + measured, longest.end(), longer);
+        longest.resize(measured);
+    }
     int widest = 0;
     HDC dc = GetDC(control.window);
     HGDIOBJ old = SelectObject(dc, fontOf(control));
-    for (const std::string& item : items) {
-        control.items.push_back(fromAnsi(item));
+    for (const std::wstring* item : longest) {
         SIZE size {};
-        GetTextExtentPoint32W(dc, control.items.back().c_str(), static_cast<int>(control.items.back().size()), &size);
+        GetTextExtentPoint32W(dc, item->c_str(), static_cast<int>(item->size()), &size);
         widest = std::max(widest, static_cast<int>(size.cx));
     }
     SelectObject(dc, old);
     ReleaseDC(control.window, dc);
-    SendMessageW(control.window, WM_SETREDRAW, FALSE, 0);
-    SendMessageW(control.window, LB_SETCOUNT, control.items.size(), 0);
-    if (GetWindowLongPtrW(control.window, GWL_STYLE) & WS_HSCROLL)
-        SendMessageW(control.window, LB_SETHORIZONTALEXTENT, widest + 6, 0);
-    SendMessageW(control.window, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-    SendMessageW(control.window, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(control.window, nullptr, TRUE);
+    return widest;
 }
 
 int TSkinnedForm::itemCount(std::string_view list) const
@@ -902,8 +920,8 @@ LRESULT TSkinnedForm::handle(UINT message, WPARAM wParam, LPARAM lParam)
             HWND focus = lastFocus_ && IsWindowVisible(lastFocus_) && IsWindowEnabled(lastFocus_)
                 ? lastFocus_
                 : GetNextDlgTabItem(window_, nullptr, FALSE);
-            if (focus)
-                SetFocus(focus);
+            // Without a control to take it, the window keeps the keys itself, so Esc still works.
+            SetFocus(focus ? focus : window_);
         }
         return 0;
     case WM_CLOSE:

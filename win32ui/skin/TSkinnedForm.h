@@ -116,6 +116,7 @@ private:
     void paintPicture(HWND picture, HDC dc);
     void setWideText(const Control& control, std::wstring text);
     HFONT fontOf(const Control& control) const;
+    int widestItem(const Control& control) const;
     HBRUSH colourFor(HDC dc, HWND control);
     bool onDragBar(POINT point) const;
     void dragTo();

@@ -2,8 +2,8 @@
 # The windows of zentrel.exe under Wine, on an X display and in a Wine prefix of their own: every
 # window that opens stands at its table's place and size; the Control Center looks like the Qt
 # program's; the wallpaper panel builds a list through Wine's own file dialog and its Save reaches
-# win.ini, the registry and murello.cfg; the converter converts a GIF and a JPEG; each window closes
-# with Esc. Usage: run.sh WINE BIN-FOLDER [QT-ZENTREL] (QT-ZENTREL: the Linux build's program, for
+# win.ini, the registry and murello.cfg; the converter converts a GIF and a JPEG; the lit logo opens
+# the about window; each window closes with Esc. Usage: run.sh WINE BIN-FOLDER [QT-ZENTREL] (QT-ZENTREL: the Linux build's program, for
 # the picture check; without it that check is skipped, loudly).
 set -euo pipefail
 wine=$1
@@ -180,6 +180,21 @@ for panel in BitBtn1:Tmurelloform:Tcancelform BitBtn2:Ttonvikform:Tcancelform2 B
     leave_panel "$class" "$confirmation"
 done
 note "every panel opened in its place and closed with Esc"
+
+# Over the logo it lights up; a click then opens the about window in the Control Center's stead,
+# and its Esc (OK) brings the Control Center back.
+read -r x y w h <<<"$(control Tthemainform logoabout)"
+for step in 0 5; do
+    xdotool mousemove --window "$(window Tthemainform)" $((x + w / 2 + step)) $((y + h / 2 + step))
+    sleep 0.5
+done
+click Tthemainform logoabout2
+check_place Tbigabout
+gone Tthemainform
+press Tbigabout Escape
+check_place Tthemainform
+gone Tbigabout
+note "the lit logo opened the about window, and Esc came back"
 
 press Tthemainform Escape
 for _ in $(seq 1 60); do
