@@ -440,6 +440,12 @@ void TSkinnedForm::setIcon(const char* name)
         SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
 }
 
+void TSkinnedForm::setIcon(HICON icon)
+{
+    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
 void TSkinnedForm::setFont(std::string_view name, const wchar_t* face, int pixelHeight, bool bold, bool underlined)
 {
     Control& control = find(name);

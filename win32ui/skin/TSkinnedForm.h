@@ -61,6 +61,7 @@ public:
     void setFocus(std::string_view name);
     // The window's icon: "zentrel", "help" or "gfx".
     void setIcon(const char* name);
+    void setIcon(HICON icon);
     // Edits, memos, labels: text of the program's own (UTF-8), such as the help texts.
     void setTextUtf8(std::string_view name, const std::string& text);
     // A face of its own for one control (lists draw their entries in it).
