@@ -54,8 +54,15 @@ TEST(DesktopProgramsTest, MateCaja)
     expectBothShown(session, "MATE", true);
 }
 
-// pcmanfm --desktop is shown only by the unknown-desktop case below: on a loaded machine its
-// window came up before it took a second start's --set-wallpaper, and that test then failed at random.
+TEST(DesktopProgramsTest, LxdePcmanfm)
+{
+    if (!installed("pcmanfm"))
+        GTEST_SKIP() << "pcmanfm is not installed";
+    LiveDesktop session("LXDE");
+    startX11Desktop(session, { { "pcmanfm", "--desktop" } });
+    expectBothShown(session, "LXDE", false);
+}
+
 TEST(DesktopProgramsTest, LxqtPcmanfmQt)
 {
     if (!installed("pcmanfm-qt"))

@@ -8,7 +8,8 @@
 
 // An Xvfb server of the test's own. The server picks a free display number itself and writes it
 // to a pipe once it takes connections, so parallel runs never race for the same display (which
-// xvfb-run -a does when two start at once).
+// xvfb-run -a does when two start at once). It never resets: a server resets when its last client
+// leaves, and a program connecting just then is turned away ("cannot open display").
 class VirtualScreen {
 public:
     explicit VirtualScreen(const std::string& geometry)
@@ -21,7 +22,7 @@ public:
             ::close(ready[0]);
             std::string fd = std::to_string(ready[1]);
             ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", geometry.c_str(), "-nolisten", "tcp",
-                static_cast<char*>(nullptr));
+                "-noreset", static_cast<char*>(nullptr));
             ::_exit(127);
         }
         ::close(ready[1]);
