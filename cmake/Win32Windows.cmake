@@ -26,6 +26,7 @@ add_custom_command(
     VERBATIM)
 
 add_library(zentrel_win32ui STATIC
+    shell/skin/TAccessibleName.cpp
     win32ui/TPlainForm.cpp
     win32ui/TTaskbarEntry.cpp
     win32ui/TWindowSet.cpp

@@ -1,5 +1,6 @@
 #include "win32ui/skin/TSkinnedForm.h"
 
+#include "shell/skin/TAccessibleName.h"
 #include "win32ui/skin/TErrorBox.h"
 #include "win32ui/skin/TSkinResources.h"
 #include "win32ui/skin/TWideText.h"
@@ -91,6 +92,17 @@ SIZE bitmapSize(HBITMAP bitmap)
     if (bitmap)
         GetObjectW(bitmap, sizeof info, &info);
     return { info.bmWidth, info.bmHeight };
+}
+
+std::wstring spokenName(const TWindowGeometry& window, const TControlGeometry& control)
+{
+    std::wstring name;
+    for (wchar_t c : fromUtf8(accessibleName(window, control))) {
+        if (c == L'&')
+            name += L'&';
+        name += c;
+    }
+    return name;
 }
 
 void drawBitmap(HDC dc, HBITMAP bitmap, int x, int y, int w, int h, int fromX, int fromY)
@@ -192,7 +204,9 @@ void TSkinnedForm::createControl(const TControlGeometry& geometry, int id)
         break;
     case TControlKind::BitmapButton:
         control->bitmap = loadSkinBitmap(pictureResource(table_, geometry));
-        control->window = child(0, L"BUTTON", L"", BS_OWNERDRAW);
+        // The face is drawn, so the text is only what screen readers announce; "&" is doubled so
+        // that it makes no mnemonic.
+        control->window = child(0, L"BUTTON", spokenName(table_, geometry), BS_OWNERDRAW);
         break;
     case TControlKind::ListBox:
         control->window = child(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
@@ -429,7 +443,8 @@ bool TSkinnedForm::isShown(std::string_view name) const
 
 void TSkinnedForm::setFocus(std::string_view name)
 {
-    SetFocus(find(name).window);
+    lastFocus_ = find(name).window;
+    SetFocus(lastFocus_);
 }
 
 void TSkinnedForm::setIcon(const char* name)
