@@ -3,7 +3,6 @@
 #include "convert/TgfxGeometry.h"
 #include "convert/TgfxWiring.h"
 #include "win32ui/skin/TFileDialog.h"
-#include "win32ui/skin/TSkinResources.h"
 
 namespace {
 
@@ -29,7 +28,7 @@ Tgfx::Tgfx(TWindowSet& windows, HWND owner)
     : TSkinnedForm(TgfxGeometry, owner)
     , eventPump_(windows)
 {
-    setIcon(loadSkinIcon("gfx", 32));
+    setIcon("gfx");
     converter_.setOnChanged([this] { showConversion(); });
     onClick(TgfxWiring::load, [this] { Button2Click(); });
     onClick(TgfxWiring::save, [this] { Button3Click(); });
