@@ -142,6 +142,24 @@ add_library(zentrel_sound_player STATIC
 )
 target_link_libraries(zentrel_sound_player PUBLIC zentrel_files winmm)
 
+# The panel models the Win32 windows drive, the same as the Qt windows'; pictures decoded by GDI.
+add_library(zentrel_panel_models STATIC
+    panels/CyclePanel.cpp
+    panels/Picture.cpp
+    panels/SaveNotice.cpp
+    panels/logo/LogoPanel.cpp
+    panels/logo/LogoPreview.cpp
+    panels/saver/SaverPanel.cpp
+    panels/sound/SoundPanel.cpp
+    panels/theme/ThemePanel.cpp
+    panels/theme/ThemePreview.cpp
+    panels/wallpaper/PreviewFit.cpp
+    panels/wallpaper/WallpaperPanel.cpp
+    panels/wallpaper/WallpaperPreview.cpp
+    panels/wallpaper/win32/PictureFile.cpp
+)
+target_link_libraries(zentrel_panel_models PUBLIC zentrel_modules zentrel_sound_player gdi32)
+
 add_library(zentrel_cycle_command STATIC
     zentrel-cycle/CycleEntries.cpp
     zentrel-cycle/CycleOptions.cpp
@@ -166,12 +184,13 @@ if(ZENTREL_TESTS)
         tests/win32/FileDialogTest.cpp
         tests/win32/LogoApplyWin32Test.cpp
         tests/win32/MciSoundBackEndTest.cpp
+        tests/win32/PicturePreviewWin32Test.cpp
         tests/win32/SoundPlayerWin32Test.cpp
         tests/win32/Win32RegistryTest.cpp
         tests/win32/Win32SystemTest.cpp
     )
     target_link_libraries(zentrel_win32_tests PRIVATE zentrel_binary_files gtest_main zentrel_convert_cli zentrel_cycle_command
-        zentrel_sound_player zentrel_win32ui)
+        zentrel_sound_player zentrel_win32ui zentrel_panel_models)
     target_include_directories(zentrel_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     add_test(NAME zentrel_win32_tests COMMAND zentrel_win32_tests)
 endif()
@@ -196,13 +215,15 @@ if(ZENTREL_TESTS)
         tests/cycle/LineListTest.cpp
         tests/cycle/RegistryServicesTest.cpp
         tests/cycle/StoredCycleTest.cpp
+        tests/panels/CyclePanelTest.cpp
+        tests/panels/SaveNoticeTest.cpp
         tests/panels/logo/LogoFormatCheckTest.cpp
         tests/panels/sound/SoundApplyTest.cpp
         tests/panels/sound/SoundModuleTest.cpp
         tests/panels/theme/ThemeModuleTest.cpp
         tests/panels/wallpaper/WallpaperModuleTest.cpp
     )
-    target_link_libraries(zentrel_core_tests_win32 PRIVATE zentrel_binary_files gtest_main zentrel_converter zentrel_modules)
+    target_link_libraries(zentrel_core_tests_win32 PRIVATE zentrel_binary_files gtest_main zentrel_converter zentrel_panel_models)
     target_include_directories(zentrel_core_tests_win32 PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     add_test(NAME zentrel_core_tests_win32 COMMAND zentrel_core_tests_win32)
 endif()

@@ -6,7 +6,7 @@
 #include "desktop/WavePlayer.h"
 #include "desktop/WindowsWallpaper.h"
 #include "panels/sound/SoundApply.h"
-#include "panels/wallpaper/PictureFile.h"
+#include "panels/wallpaper/PictureImage.h"
 
 #include <ostream>
 
@@ -63,7 +63,7 @@ bool Presenter::showWallpaper(bool dryRun)
         }
         m_background->checkShowable();
         // A picture the desktop could not show would leave it blank: it is checked here, with the panel's messages.
-        loadPictureFile(wallpaper->path);
+        loadPictureImage(wallpaper->path);
         if (!dryRun)
             m_background->show(*wallpaper);
         m_out << "desktop: " << (dryRun ? "would show " : "") << wallpaper->path

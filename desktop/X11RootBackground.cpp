@@ -2,7 +2,7 @@
 
 #include "cycle/Exception.h"
 #include "desktop/WindowsWallpaper.h"
-#include "panels/wallpaper/PictureFile.h"
+#include "panels/wallpaper/PictureImage.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -176,7 +176,7 @@ void X11RootBackground::checkShowable() const
 
 void X11RootBackground::show(const WindowsWallpaper& wallpaper)
 {
-    QImage picture = loadPictureFile(wallpaper.path);
+    QImage picture = loadPictureImage(wallpaper.path);
     auto [connection, screen] = connect();
     xcb_connection_t* c = connection.get();
 

@@ -11,6 +11,6 @@ tools/build-libjpeg-win32.sh
 [ -f build/CMakeCache.txt ] || cmake -S . -B build -G Ninja "${launcher[@]}"
 cmake --build build --target zentrel_artwork
 artwork=$(pwd)/build/resources/zentrel_artwork
-cmake -S . -B build-win32 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake "${launcher[@]}" \
+cmake -S . -B build-win32 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DZENTREL_WERROR=ON "${launcher[@]}" \
     -DZENTREL_ARTWORK="$artwork" "$@"
 cmake --build build-win32

@@ -4,22 +4,21 @@
 
 namespace {
 
-QImage imageOf(const LogoBitmap& bitmap)
+Picture pictureOf(const LogoBitmap& bitmap)
 {
-    QImage image(bitmap.width, bitmap.height, QImage::Format_RGB32);
-    for (int y = 0; y < bitmap.height; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+    Picture picture { bitmap.width, bitmap.height,
+        std::vector<std::uint32_t>(static_cast<std::size_t>(bitmap.width) * bitmap.height) };
+    for (int y = 0; y < bitmap.height; ++y)
         for (int x = 0; x < bitmap.width; ++x)
-            row[x] = 0xff000000u | bitmap.colourAt(x, y);
-    }
-    return image;
+            picture.pixels[static_cast<std::size_t>(y) * bitmap.width + x] = 0xff000000u | bitmap.colourAt(x, y);
+    return picture;
 }
 
 } // namespace
 
 void LogoPreview::clear()
 {
-    m_picture = QImage();
+    m_picture = {};
     m_dimensions.clear();
 }
 
@@ -27,7 +26,7 @@ void LogoPreview::clear()
 void LogoPreview::show(const std::string& path)
 {
     m_inFront = true;
-    QImage picture = imageOf(readLogoBitmap(path));
-    m_dimensions = std::to_string(picture.width()) + "x" + std::to_string(picture.height());
-    m_picture = picture.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    Picture picture = pictureOf(readLogoBitmap(path));
+    m_dimensions = std::to_string(picture.width) + "x" + std::to_string(picture.height);
+    m_picture = stretchedPicture(picture, width, height);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QImage>
+#include "panels/Picture.h"
+
 #include <string>
 
 // The preview of the selected logo: the picture stretched to the preview's fixed size, its
@@ -18,11 +19,11 @@ public:
     void clear();
 
     bool inFront() const { return m_inFront; }
-    const QImage& picture() const { return m_picture; }
+    const Picture& picture() const { return m_picture; }
     const std::string& dimensions() const { return m_dimensions; }
 
 private:
     bool m_inFront = false;
-    QImage m_picture;
+    Picture m_picture;
     std::string m_dimensions;
 };

@@ -3,6 +3,7 @@
 #include "cycle/PosixSystem.h"
 #include "panels/logo/TlogoformGeometry.h"
 #include "panels/logo/Tlogorest.h"
+#include "panels/wallpaper/PictureImage.h"
 #include "shell/TWindowSet.h"
 #include "shell/confirm/Tcancelform4.h"
 #include "shell/help/Tbriskohelp.h"
@@ -42,7 +43,7 @@ void Tlogoform::showEntry()
     QLabel* picture = image("preview");
     if (preview.inFront())
         picture->raise();
-    picture->setPixmap(QPixmap::fromImage(preview.picture()));
+    picture->setPixmap(QPixmap::fromImage(pictureImage(preview.picture())));
     const std::string& dimensions = preview.dimensions();
     edit("dimensions")->setText(QString::fromLocal8Bit(dimensions.data(), static_cast<qsizetype>(dimensions.size())));
 }

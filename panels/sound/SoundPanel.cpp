@@ -2,9 +2,9 @@
 
 #include <utility>
 
-SoundPanel::SoundPanel(CycleModule& module, std::shared_ptr<SoundBackEnd> backEnd)
+SoundPanel::SoundPanel(CycleModule& module, std::unique_ptr<SoundPlayer> player)
     : m_cycle(module)
-    , m_player(std::move(backEnd))
+    , m_player(std::move(player))
 {
 }
 
@@ -27,9 +27,9 @@ void SoundPanel::select(SoundList which, Row row)
     m_selected[which] = row;
     if (!row)
         return;
-    m_player.FileName = std::string(m_cycle.list(which).at(*row));
-    if (!m_player.FileName.empty())
-        m_player.open();
+    m_player->FileName = std::string(m_cycle.list(which).at(*row));
+    if (!m_player->FileName.empty())
+        m_player->open();
     m_cycle.setEditTarget(which);
 }
 

@@ -2,13 +2,11 @@
 
 #include "cycle/CycleModule.h"
 #include "panels/sound/SoundModule.h"
-#include "panels/sound/TMediaPlayer.h"
+#include "panels/sound/SoundPlayer.h"
 
 #include <memory>
 #include <string>
 #include <vector>
-
-class SoundBackEnd;
 
 // What the user does in the sound panel, without the window: the two lists with a selected entry
 // each, the edit target that Add, Insert and Remove act on (shown by `inedit` and `outedit`),
@@ -19,14 +17,14 @@ public:
     using Row = CycleModule::Row;
     using FileNames = CycleModule::FileNames;
 
-    // The module holds the lists, switches and next fields; without a back end the player uses the
-    // platform's.
-    explicit SoundPanel(CycleModule& module, std::shared_ptr<SoundBackEnd> backEnd = {});
+    // The module holds the lists, switches and next fields; the window layer gives the player, whose
+    // completion notices it delivers to its own event loop.
+    SoundPanel(CycleModule& module, std::unique_ptr<SoundPlayer> player);
 
     const CycleModule& cycle() const { return m_cycle; }
     SoundList editTarget() const { return static_cast<SoundList>(m_cycle.editTarget()); }
     Row selected(SoundList which) const { return m_selected[which]; }
-    TMediaPlayer& player() { return m_player; }
+    SoundPlayer& player() { return *m_player; }
 
     // The user ticked or unticked `inedit` (StartupSounds) or `outedit`: unticking the ticked box
     // ticks the other one, so one list is always the target.
@@ -44,14 +42,14 @@ public:
     // A double-click on an entry of `which` makes it that list's next one.
     void chooseNext(SoundList which);
 
-    void play() { m_player.play(); }
-    void pause() { m_player.pause(); }
-    void stop() { m_player.stop(); }
+    void play() { m_player->play(); }
+    void pause() { m_player->pause(); }
+    void stop() { m_player->stop(); }
 
 private:
     static SoundList other(SoundList which) { return which == StartupSounds ? ShutdownSounds : StartupSounds; }
 
     CycleModule& m_cycle;
-    TMediaPlayer m_player;
+    std::unique_ptr<SoundPlayer> m_player;
     Row m_selected[2];
 };

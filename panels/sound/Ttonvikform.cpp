@@ -1,6 +1,7 @@
 #include "panels/sound/Ttonvikform.h"
 
 #include "panels/sound/SoundApply.h"
+#include "panels/sound/TMediaPlayer.h"
 #include "panels/sound/TtonvikformGeometry.h"
 #include "shell/TWindowSet.h"
 #include "shell/confirm/Tcancelform2.h"
@@ -22,7 +23,7 @@ Ttonvikform::Ttonvikform(TWindowSet& windows)
             [](TWindowSet& w) { w.help().showWindow(); } },
         soundModule(std::make_shared<SoundApply>(machineRegistry(windows.programDirectory()))),
         { { "inlist", "inenable", "inran", "innext" }, { "outlist", "outenable", "outran", "outnext" } })
-    , panel_(std::make_unique<SoundPanel>(model()))
+    , panel_(std::make_unique<SoundPanel>(model(), std::make_unique<TMediaPlayer>()))
 {
     describeSaves({ "Start-up sound", "Shutdown sound" }, TDesktopShow::What::StartupSound);
     connectList(StartupSounds);

@@ -6,7 +6,8 @@
 #include "panels/theme/ThemeShell.h"
 #include "panels/theme/TthemeformGeometry.h"
 #include "panels/theme/Tthemeview.h"
-#include "panels/wallpaper/PictureFile.h"
+#include "panels/wallpaper/FileExtension.h"
+#include "panels/wallpaper/PictureImage.h"
 #include "shell/TWindowSet.h"
 #include "shell/confirm/Tcancelform5.h"
 #include "shell/help/Tthemehelp.h"
@@ -23,7 +24,7 @@ QImage wallpaperPicture(const std::string& path)
     for (char& c : extension)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     if (extension != "jpg" && extension != "jpeg")
-        return loadPictureFile(path);
+        return loadPictureImage(path);
     TJPEGImage jpeg;
     jpeg.setNumOfColors(TNumOfColors::TrueColor);
     jpeg.setFileName(path);

@@ -1,6 +1,7 @@
 #include "panels/wallpaper/Tmurelloform.h"
 
 #include "convert/Tgfx.h"
+#include "panels/wallpaper/PictureImage.h"
 #include "panels/wallpaper/TmurelloformGeometry.h"
 #include "shell/TWindowSet.h"
 #include "shell/confirm/Tcancelform.h"
@@ -78,7 +79,7 @@ void Tmurelloform::showEntry()
     const PreviewArea& area = preview.area();
     QLabel* pic = image("pic");
     pic->setGeometry(area.left, area.top, area.width, area.height);
-    pic->setPixmap(QPixmap::fromImage(preview.picture()));
+    pic->setPixmap(QPixmap::fromImage(pictureImage(preview.picture())));
     pic->raise();
     edit("picwidth")->setText(shown(preview.widthText()));
     edit("picheight")->setText(shown(preview.heightText()));

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "panels/Picture.h"
 #include "panels/wallpaper/PreviewFit.h"
 
-#include <QImage>
 #include <string>
 
 // The preview of the selected wallpaper: the picture as drawn, where and how large its area
@@ -18,13 +18,13 @@ public:
 
     const PreviewArea& area() const { return m_area; }
     // Already scaled to the area's size: drawing it is cheap however large the file was.
-    const QImage& picture() const { return m_picture; }
+    const Picture& picture() const { return m_picture; }
     const std::string& widthText() const { return m_widthText; }
     const std::string& heightText() const { return m_heightText; }
 
 private:
     PreviewArea m_area = previewSquare;
-    QImage m_picture;
+    Picture m_picture;
     std::string m_widthText;
     std::string m_heightText;
 };

@@ -125,8 +125,9 @@ TEST_F(LogoPanelTest, ThePreviewComesToTheFrontAndKeepsItsPictureWhenAnEntryCant
 
     p.select(1);
     EXPECT_EQ(p.preview().dimensions(), "400x100");
-    EXPECT_EQ(p.preview().picture().size(), QSize(160, 120));
-    QImage shown = p.preview().picture();
+    EXPECT_EQ(p.preview().picture().width, 160);
+    EXPECT_EQ(p.preview().picture().height, 120);
+    Picture shown = p.preview().picture();
 
     EXPECT_EQ(failureOf([&] { p.select(2); }), "Cannot open file " + path("M"));
     EXPECT_EQ(p.selected(), 2u);

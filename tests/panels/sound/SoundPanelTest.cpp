@@ -2,6 +2,7 @@
 
 #include "ScriptedSound.h"
 #include "cycle/CycleModule.h"
+#include "panels/sound/TMediaPlayer.h"
 #include "support/MemoryLineFiles.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +25,7 @@ protected:
     std::shared_ptr<MemoryLineFiles> files = std::make_shared<MemoryLineFiles>();
     CycleModule module { soundModule(), "/z/", files };
     scripted::Script script;
-    SoundPanel panel { module, std::make_shared<scripted::ScriptedBackEnd>(script) };
+    SoundPanel panel { module, std::make_unique<TMediaPlayer>(std::make_shared<scripted::ScriptedBackEnd>(script)) };
 };
 
 } // namespace

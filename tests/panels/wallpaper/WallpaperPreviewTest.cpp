@@ -13,6 +13,11 @@
 
 namespace {
 
+QSize sizeOf(const Picture& picture)
+{
+    return { picture.width, picture.height };
+}
+
 struct Fit {
     int width, height;
     PreviewArea area;
@@ -72,9 +77,10 @@ TEST(PictureFile, TheExtensionIsWhatFollowsTheLastDotOfTheFileName)
 TEST_F(PreviewFiles, BitmapsLoadUnderAnyCaseOfTheirExtension)
 {
     bitmap("upper.BMP", 7, 5);
-    QImage picture = loadPictureFile(folder.file("upper.BMP"));
-    EXPECT_EQ(picture.size(), QSize(7, 5));
-    EXPECT_EQ(picture.pixelColor(3, 2), QColor(Qt::red));
+    Picture picture = loadPictureFile(folder.file("upper.BMP"));
+    EXPECT_EQ(picture.width, 7);
+    EXPECT_EQ(picture.height, 5);
+    EXPECT_EQ(picture.at(3, 2), 0xffff0000u);
 }
 
 TEST_F(PreviewFiles, EachFailureHasItsOwnMessage)
@@ -123,13 +129,13 @@ TEST_F(PreviewFiles, ThePreviewIsFittedAndDrawnAtTheAreasSize)
     EXPECT_EQ(preview.area(), (PreviewArea { 308, 59, 200, 150 }));
     EXPECT_EQ(preview.widthText(), "1024");
     EXPECT_EQ(preview.heightText(), "768");
-    EXPECT_EQ(preview.picture().size(), QSize(200, 150));
-    EXPECT_EQ(preview.picture().pixelColor(100, 75), QColor(Qt::green));
+    EXPECT_EQ(sizeOf(preview.picture()), QSize(200, 150));
+    EXPECT_EQ(preview.picture().at(100, 75), 0xff00ff00u);
 
     preview.show(bitmap("tall.bmp", 3000, 9000, Qt::blue));
     EXPECT_EQ(preview.area(), (PreviewArea { 374, 34, 67, 200 }));
-    EXPECT_EQ(preview.picture().size(), QSize(67, 200));
-    EXPECT_EQ(preview.picture().pixelColor(33, 100), QColor(Qt::blue));
+    EXPECT_EQ(sizeOf(preview.picture()), QSize(67, 200));
+    EXPECT_EQ(preview.picture().at(33, 100), 0xff0000ffu);
 }
 
 TEST_F(PreviewFiles, AFailedPreviewOnlyMovesTheAreaBackToTheCorner)
@@ -143,6 +149,22 @@ TEST_F(PreviewFiles, AFailedPreviewOnlyMovesTheAreaBackToTheCorner)
         EXPECT_EQ(preview.area(), (PreviewArea { 308, 34, 100, 50 }));
         EXPECT_EQ(preview.widthText(), "100");
         EXPECT_EQ(preview.heightText(), "50");
-        EXPECT_EQ(preview.picture().size(), QSize(100, 50));
+        EXPECT_EQ(sizeOf(preview.picture()), QSize(100, 50));
     }
+}
+
+TEST(StretchedPicture, EachPixelIsTheAverageOfWhatItCovers)
+{
+    const Picture stripes { 4, 1, { 0xff000000u, 0xffffffffu, 0xff000000u, 0xffffffffu } };
+    EXPECT_EQ(stretchedPicture(stripes, 2, 1).pixels, (std::vector<std::uint32_t> { 0xff808080u, 0xff808080u }));
+    EXPECT_EQ(stretchedPicture(stripes, 4, 1), stripes) << "the same size is the same picture";
+    const Picture pair { 2, 1, { 0xffff0000u, 0xff0000ffu } };
+    EXPECT_EQ(stretchedPicture(pair, 4, 2).pixels,
+        (std::vector<std::uint32_t> {
+            0xffff0000u, 0xffff0000u, 0xff0000ffu, 0xff0000ffu, 0xffff0000u, 0xffff0000u, 0xff0000ffu, 0xff0000ffu }));
+    const Picture wide { 3, 1, { 0xff000000u, 0xff000000u, 0xffffffffu } };
+    EXPECT_EQ(stretchedPicture(wide, 2, 1).pixels, (std::vector<std::uint32_t> { 0xff000000u, 0xffaaaaaau }))
+        << "the middle pixel counts half for each";
+    EXPECT_TRUE(stretchedPicture(pair, 0, 5).isNull());
+    EXPECT_TRUE(stretchedPicture(Picture {}, 5, 5).isNull());
 }
