@@ -9,7 +9,7 @@ packages=(g++ cmake ninja-build qt6-base-dev libjpeg-dev libsdl2-dev libgtest-de
     lintian appstream dpkg-dev nasm x11-apps)
 # Without their recommends: the desktops' own programs that the --present tests run (whole desktops
 # otherwise), and ImageMagick, which compares the Windows and the Qt Control Center's pictures.
-desktops=(xfdesktop4 xfwm4 caja pcmanfm pcmanfm-qt sway swaybg grim xdotool imagemagick)
+desktops=(xfdesktop4 xfwm4 caja cinnamon-session cinnamon-settings-daemon pcmanfm pcmanfm-qt sway swaybg grim xdotool imagemagick)
 missing() {
     for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || echo "$p"

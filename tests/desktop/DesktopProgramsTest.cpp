@@ -3,6 +3,7 @@
 #include "LiveDesktop.h"
 
 #include <cstdlib>
+#include <fstream>
 
 namespace {
 
@@ -52,6 +53,26 @@ TEST(DesktopProgramsTest, MateCaja)
     LiveDesktop session("MATE");
     startX11Desktop(session, { { "caja", "--force-desktop", "--no-default-window" } });
     expectBothShown(session, "MATE", true);
+}
+
+// csd-background draws Cinnamon's background once the session manager says the session runs:
+// a session of that one part, with no other autostart entries.
+TEST(DesktopProgramsTest, CinnamonSession)
+{
+    if (!installed("cinnamon-session") || !installed("csd-background"))
+        GTEST_SKIP() << "cinnamon-session or csd-background is not installed";
+    // Ended by a signal, the session manager leaves its ICE socket behind.
+    struct IceSocket {
+        pid_t manager = 0;
+        ~IceSocket() { std::filesystem::remove("/tmp/.ICE-unix/" + std::to_string(manager)); }
+    } ice;
+    LiveDesktop session("X-Cinnamon");
+    std::ofstream(session.home(".config/cinnamon-session/sessions/zentrel.session"))
+        << "[Cinnamon Session]\nName=Zentrel\nRequiredComponents=cinnamon-settings-daemon-background;\n";
+    ice.manager = session.start({ "cinnamon-session", "--session=zentrel", "--autostart=" + session.home("none/") });
+    ASSERT_TRUE(LiveDesktop::waitFor([&] { return session.rootHasBackground(); }, 40))
+        << "csd-background drew no background";
+    expectBothShown(session, "Cinnamon", true);
 }
 
 TEST(DesktopProgramsTest, LxdePcmanfm)

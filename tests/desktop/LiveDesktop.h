@@ -78,8 +78,16 @@ public:
     LiveDesktop(const LiveDesktop&) = delete;
     LiveDesktop& operator=(const LiveDesktop&) = delete;
 
-    // Starts a program of the desktop in the session; it ends with the session.
-    void start(std::vector<std::string> command) { m_groups.push_back(spawn(std::move(command))); }
+    // A file or folder in the session's home folder, made with the folders above it.
+    std::string home(const std::string& name) const
+    {
+        std::string path = m_folder.file("home/" + name);
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        return path;
+    }
+
+    // Starts a program of the desktop in the session; it ends with the session. Its process id.
+    pid_t start(std::vector<std::string> command) { return m_groups.emplace_back(spawn(std::move(command))); }
 
     // Sets the wallpaper's tiling and runs zentrel-cycle --present; its exit status, its output in `output`.
     int present(bool tiled, std::string& output)
@@ -114,6 +122,9 @@ public:
               "exit 0; done; exit 1";
         return run(command) == 0;
     }
+
+    // A background pixmap is published on the root window.
+    bool rootHasBackground() const { return run("xprop -root _XROOTPMAP_ID | grep -q 'pixmap id'") == 0; }
 
     // Waits up to `seconds` for the screen to show the picture tiled, or centred on the colour, on
     // the right three fifths of the screen (desktop icons sit at the left).
