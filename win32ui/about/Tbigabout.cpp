@@ -34,6 +34,8 @@ Tbigabout::Tbigabout(TWindowSet& windows, HWND owner)
             ListBox1Click(row);
     });
 
+    // From the keyboard an entry is opened by Enter or Space.
+    onEnter("ListBox1", [this](int row) { ListBox1Click(row); });
     onClick("okbut", [this] { okbutClick(); });
     // The Control Center is hidden while this window shows: closing it by the system must not
     // leave the program running with nothing on screen.

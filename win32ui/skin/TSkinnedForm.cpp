@@ -131,6 +131,7 @@ struct TSkinnedForm::Control {
     std::function<void()> move;
     std::function<void(int)> select;
     std::function<void(int)> doubleClick;
+    std::function<void(int)> enter;
     bool shown = true; // the background and the drag bar have no window to ask
 };
 
@@ -364,6 +365,11 @@ void TSkinnedForm::onSelect(std::string_view list, std::function<void(int)> hand
 void TSkinnedForm::onDoubleClick(std::string_view list, std::function<void(int)> handler)
 {
     find(list).doubleClick = std::move(handler);
+}
+
+void TSkinnedForm::onEnter(std::string_view list, std::function<void(int)> handler)
+{
+    find(list).enter = std::move(handler);
 }
 
 void TSkinnedForm::onSystemClose(std::function<void()> handler)
@@ -610,6 +616,12 @@ void TSkinnedForm::clearPicture(std::string_view picture)
 
 bool TSkinnedForm::preTranslate(MSG& message)
 {
+    if (message.message == WM_KEYDOWN && (message.wParam == VK_RETURN || message.wParam == VK_SPACE))
+        if (Control* list = byWindow(message.hwnd); list && list->enter) {
+            int row = selection(list->geometry->name);
+            TErrorBox::run([&] { list->enter(row); });
+            return true;
+        }
     return IsDialogMessageW(window_, &message) != FALSE;
 }
 

@@ -46,6 +46,8 @@ public:
     // Lists: the user changed the selection (-1: none) or double-clicked an entry.
     void onSelect(std::string_view list, std::function<void(int row)> handler);
     void onDoubleClick(std::string_view list, std::function<void(int row)> handler);
+    // Lists: Enter or Space while the list has the focus.
+    void onEnter(std::string_view list, std::function<void(int row)> handler);
     // Closing the window through the system; without a handler the window only hides.
     void onSystemClose(std::function<void()> handler);
 
