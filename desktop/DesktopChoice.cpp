@@ -51,10 +51,13 @@ std::unique_ptr<DesktopBackground> named(const QString& name, const SessionEnvir
         return std::make_unique<XfceBackground>(runner, [display = session.display] { return X11Screen::of(display); });
     if (name.compare("KDE", Qt::CaseInsensitive) == 0)
         return std::make_unique<PlasmaBackground>(evaluate);
+    std::function<X11Screen()> x11;
+    if (!session.display.empty() && session.waylandDisplay.empty())
+        x11 = [display = session.display] { return X11Screen::of(display); };
     if (name.compare("LXDE", Qt::CaseInsensitive) == 0)
-        return std::make_unique<PcmanfmBackground>("pcmanfm", "LXDE", runner);
+        return std::make_unique<PcmanfmBackground>("pcmanfm", "LXDE", runner, x11);
     if (name.compare("LXQt", Qt::CaseInsensitive) == 0)
-        return std::make_unique<PcmanfmBackground>("pcmanfm-qt", "LXQt", runner);
+        return std::make_unique<PcmanfmBackground>("pcmanfm-qt", "LXQt", runner, x11);
     return nullptr;
 }
 

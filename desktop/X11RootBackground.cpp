@@ -2,6 +2,7 @@
 
 #include "cycle/Exception.h"
 #include "desktop/WindowsWallpaper.h"
+#include "desktop/X11Screen.h"
 #include "panels/wallpaper/PictureImage.h"
 
 #include <QPainter>
@@ -80,56 +81,6 @@ void upload(xcb_connection_t* connection, xcb_pixmap_t pixmap, xcb_gcontext_t gc
     }
 }
 
-template <class T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
-
-bool isDesktopWindow(xcb_connection_t* c, xcb_window_t window, xcb_atom_t type, xcb_atom_t desktop)
-{
-    Reply<xcb_get_window_attributes_reply_t> attributes(
-        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), nullptr), std::free);
-    if (!attributes || attributes->map_state != XCB_MAP_STATE_VIEWABLE)
-        return false;
-    Reply<xcb_get_property_reply_t> types(
-        xcb_get_property_reply(c, xcb_get_property(c, 0, window, type, XCB_ATOM_ATOM, 0, 16), nullptr), std::free);
-    if (!types || types->format != 32)
-        return false;
-    auto* atoms = static_cast<xcb_atom_t*>(xcb_get_property_value(types.get()));
-    int count = xcb_get_property_value_length(types.get()) / 4;
-    return std::find(atoms, atoms + count, desktop) != atoms + count;
-}
-
-std::vector<xcb_window_t> childrenOf(xcb_connection_t* c, xcb_window_t window)
-{
-    Reply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(c, xcb_query_tree(c, window), nullptr), std::free);
-    if (!tree)
-        return {};
-    xcb_window_t* children = xcb_query_tree_children(tree.get());
-    return { children, children + xcb_query_tree_children_length(tree.get()) };
-}
-
-// A desktop program (pcmanfm, xfdesktop, caja, nemo) draws its background into a window of the
-// desktop type over the root window, which then never shows. Window managers that frame every
-// window put it one level down.
-bool desktopWindowCoversRoot(xcb_connection_t* c, const xcb_screen_t& screen)
-{
-    xcb_atom_t type = atom(c, "_NET_WM_WINDOW_TYPE"), desktop = atom(c, "_NET_WM_WINDOW_TYPE_DESKTOP");
-    for (xcb_window_t top : childrenOf(c, screen.root)) {
-        std::vector<xcb_window_t> candidates = childrenOf(c, top);
-        candidates.push_back(top);
-        for (xcb_window_t window : candidates) {
-            if (!isDesktopWindow(c, window, type, desktop))
-                continue;
-            Reply<xcb_get_geometry_reply_t> geometry(
-                xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr), std::free);
-            // One desktop window per monitor covers that monitor; a quarter of the screen is taken as covering.
-            if (geometry
-                && 4L * geometry->width * geometry->height
-                    >= long(screen.width_in_pixels) * long(screen.height_in_pixels))
-                return true;
-        }
-    }
-    return false;
-}
-
 } // namespace
 
 X11RootBackground::X11RootBackground(std::string display)
@@ -164,7 +115,7 @@ X11RootBackground::connect() const
     xcb_screen_t* screen = screenOf(c, screenNumber);
     if (!screen || !takesOurPixels(c, *screen))
         throw Exception(formatMessage("The X display %s has a colour depth this program does not draw", m_display));
-    if (desktopWindowCoversRoot(c, *screen))
+    if (X11Screen::desktopWindowCovers(c, *screen))
         throw Exception("the desktop draws its own background; Zentrel cannot show the wallpaper here");
     return { std::move(connection), screen };
 }

@@ -70,7 +70,8 @@ TEST(DesktopProgramsTest, CinnamonSession)
     std::ofstream(session.home(".config/cinnamon-session/sessions/zentrel.session"))
         << "[Cinnamon Session]\nName=Zentrel\nRequiredComponents=cinnamon-settings-daemon-background;\n";
     ice.manager = session.start({ "cinnamon-session", "--session=zentrel", "--autostart=" + session.home("none/") });
-    ASSERT_TRUE(LiveDesktop::waitFor([&] { return session.rootHasBackground(); }, 40))
+    ASSERT_TRUE(
+        LiveDesktop::waitFor([&] { return session.succeeds("xprop -root _XROOTPMAP_ID | grep -q pixmap"); }, 40))
         << "csd-background drew no background";
     expectBothShown(session, "Cinnamon", true);
 }
@@ -93,20 +94,30 @@ TEST(DesktopProgramsTest, LxqtPcmanfmQt)
     expectBothShown(session, "LXQt", false);
 }
 
-// A desktop program Zentrel does not know draws over the root window: no false success.
-TEST(DesktopProgramsTest, AnUnknownDesktopProgramOverTheRootIsSaid)
+// No false success: a desktop program Zentrel does not know draws over the root window, and a
+// pcmanfm that runs without drawing the desktop takes the wallpaper and shows nothing.
+TEST(DesktopProgramsTest, NothingShownIsSaid)
 {
     if (!installed("pcmanfm"))
         GTEST_SKIP() << "pcmanfm is not installed";
-    LiveDesktop session("Lumina:unknown");
-    session.start({ "pcmanfm", "--desktop" });
-    ASSERT_TRUE(LiveDesktop::waitFor([&] { return session.desktopWindowIsUp(); }, 40));
-    std::string output;
-    EXPECT_EQ(session.present(true, output), 1);
-    EXPECT_NE(output.find("desktop: failed\n"), std::string::npos) << output;
-    EXPECT_NE(output.find("the desktop draws its own background; Zentrel cannot show the wallpaper here.\n"),
-        std::string::npos)
-        << output;
+    struct Case {
+        std::string desktop, mode, up, message;
+    };
+    for (const Case& c : {
+             Case { "Lumina:unknown", "--desktop", "", "the desktop draws its own background" },
+             Case { "LXDE", "--daemon-mode", "ls \"$XDG_RUNTIME_DIR\"/pcmanfm-socket-*",
+                 "pcmanfm is not drawing the desktop" },
+         }) {
+        LiveDesktop session(c.desktop);
+        session.start({ "pcmanfm", c.mode });
+        ASSERT_TRUE(LiveDesktop::waitFor(
+            [&] { return c.up.empty() ? session.desktopWindowIsUp() : session.succeeds(c.up); }, 40));
+        std::string output;
+        EXPECT_EQ(session.present(true, output), 1) << c.desktop;
+        EXPECT_NE(output.find("desktop: failed\n" + c.message + "; Zentrel cannot show the wallpaper here.\n"),
+            std::string::npos)
+            << output;
+    }
 }
 
 TEST(DesktopProgramsTest, SwayHeadless)

@@ -123,8 +123,8 @@ public:
         return run(command) == 0;
     }
 
-    // A background pixmap is published on the root window.
-    bool rootHasBackground() const { return run("xprop -root _XROOTPMAP_ID | grep -q 'pixmap id'") == 0; }
+    // A shell command run in the session succeeds.
+    bool succeeds(const std::string& command) const { return run(command) == 0; }
 
     // Waits up to `seconds` for the screen to show the picture tiled, or centred on the colour, on
     // the right three fifths of the screen (desktop icons sit at the left).
