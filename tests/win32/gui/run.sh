@@ -143,7 +143,10 @@ cp "$bin/zentrel.exe" "$work/app/"
 program=$!
 
 check_place Tthemainform
-xdotool search --onlyvisible --name '^Zentrel v2\.0$' >/dev/null || fail "no taskbar window \"Zentrel v2.0\""
+entry=$(xdotool search --onlyvisible --name '^Zentrel v2\.0$' | head -1) || fail "no taskbar window \"Zentrel v2.0\""
+# One taskbar button: the program's own window has it, and the windows it owns keep off the taskbar.
+xprop -id "$entry" _NET_WM_STATE | grep -q SKIP_TASKBAR && fail "the taskbar window \"Zentrel v2.0\" keeps off the taskbar"
+xprop -id "$(window Tthemainform)" _NET_WM_STATE | grep -q SKIP_TASKBAR || fail "the Control Center has a taskbar button of its own"
 if [ -f "$work/qt.xwd" ]; then
     screenshot "$(window Tthemainform)" "$work/wine.xwd"
     share=$(alike "$work/qt.xwd" "$work/wine.xwd")
