@@ -12,13 +12,6 @@
 class TCyclePanel : public TModulePanel {
     Q_OBJECT
 public:
-    struct EditButtons {
-        const char* add;
-        const char* insert;
-        const char* remove;
-        const char* fileFilter; // the open dialog's, as "Bitmap files|*.bmp"
-    };
-
     ~TCyclePanel() override;
 
     void listClick(CyclePanel::Row row);

@@ -13,18 +13,18 @@
 #include <QListView>
 #include <QScopedValueRollback>
 
-TModulePanel::TModulePanel(const TWindowGeometry& geometry, TWindowSet& windows, const Verbs& verbs)
+TModulePanel::TModulePanel(const TWindowGeometry& geometry, TWindowSet& windows, const PanelVerbs& verbs)
     : TSkinnedForm(geometry)
     , windows_(windows)
 {
     onClick(verbs.save, [this] { saveClick(); });
-    onClick(verbs.cancel, [this, show = verbs.showCancel] { show(windows_); });
-    onClick(verbs.help, [this, show = verbs.showHelp] { show(windows_); });
+    onClick(verbs.cancel, [this, window = verbs.cancelWindow] { windows_.find(window).showWindow(); });
+    onClick(verbs.help, [this, window = verbs.helpWindow] { windows_.find(window).showWindow(); });
     onClick(verbs.close, [this] { leave(); });
     onSystemClose([this] { leave(); });
 }
 
-TModulePanel::TModulePanel(const TWindowGeometry& geometry, TWindowSet& windows, const Verbs& verbs,
+TModulePanel::TModulePanel(const TWindowGeometry& geometry, TWindowSet& windows, const PanelVerbs& verbs,
     ModuleParameters parameters, std::vector<ListControls> controls)
     : TModulePanel(geometry, windows, verbs)
 {

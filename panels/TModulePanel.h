@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cycle/CycleModule.h"
+#include "panels/PanelWiring.h"
 #include "shell/notice/TDesktopShow.h"
 #include "shell/skin/TSkinnedForm.h"
 
@@ -20,22 +21,6 @@ class TWindowSet;
 class TModulePanel : public TSkinnedForm {
     Q_OBJECT
 public:
-    struct ListControls {
-        const char* list;
-        const char* enable;
-        const char* random;
-        const char* next;
-    };
-    // The buttons every panel has, and how to open its own cancel and help windows.
-    struct Verbs {
-        const char* save;
-        const char* cancel;
-        const char* help;
-        const char* close;
-        std::function<void(TWindowSet&)> showCancel;
-        std::function<void(TWindowSet&)> showHelp;
-    };
-
     ~TModulePanel() override;
 
     CycleModule& model() const { return *model_; }
@@ -51,11 +36,11 @@ public:
     void leave();
 
 protected:
-    TModulePanel(const TWindowGeometry& geometry, TWindowSet& windows, const Verbs& verbs);
+    TModulePanel(const TWindowGeometry& geometry, TWindowSet& windows, const PanelVerbs& verbs);
     // Loads the module at program start; a file that can't be read is reported and the start goes
     // on.
-    TModulePanel(const TWindowGeometry& geometry, TWindowSet& windows, const Verbs& verbs, ModuleParameters parameters,
-        std::vector<ListControls> controls);
+    TModulePanel(const TWindowGeometry& geometry, TWindowSet& windows, const PanelVerbs& verbs,
+        ModuleParameters parameters, std::vector<ListControls> controls);
 
     // The stand-in machine's registry store. The start-up has made the machine; a store that is
     // missing even so is reported when Save uses it.

@@ -22,6 +22,7 @@
 #include "shell/notice/TSaveNotifier.h"
 
 #include <QCoreApplication>
+#include <stdexcept>
 
 template <class Window> Window* TWindowSet::create()
 {
@@ -75,4 +76,12 @@ TWindowSet::~TWindowSet()
     entry_.reset();
     while (!owned_.empty())
         owned_.pop_back();
+}
+
+TSkinnedForm& TWindowSet::find(std::string_view className) const
+{
+    for (TSkinnedForm* window : order_)
+        if (className == window->table().name)
+            return *window;
+    throw std::logic_error("The program has no window " + std::string(className));
 }

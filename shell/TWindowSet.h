@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class Tthemainform;
@@ -65,6 +66,8 @@ public:
     // In the order of creation; the first is the main window.
     const std::vector<TSkinnedForm*>& all() const { return order_; }
     TSkinnedForm& mainWindow() const { return *order_.front(); }
+    // The window of that class; throws when the program has none.
+    TSkinnedForm& find(std::string_view className) const;
 
     // A panel leaves: it hides and the Control Center shows again.
     void returnToControlCenter(TSkinnedForm& panel)

@@ -1,11 +1,12 @@
 #include "panels/logo/Tlogorest.h"
 
 #include "panels/logo/TlogorestGeometry.h"
+#include "panels/logo/TlogorestWiring.h"
 
 Tlogorest::Tlogorest(TWindowSet&)
     : TSkinnedForm(TlogorestGeometry)
 {
-    onClick("BitBtn1", [this] { BitBtn1Click(); });
+    onClick(TlogorestWiring::close, [this] { BitBtn1Click(); });
 }
 
 void Tlogorest::BitBtn1Click()

@@ -3,39 +3,30 @@
 #include "panels/sound/SoundApply.h"
 #include "panels/sound/TMediaPlayer.h"
 #include "panels/sound/TtonvikformGeometry.h"
+#include "panels/sound/TtonvikformWiring.h"
 #include "shell/TWindowSet.h"
-#include "shell/confirm/Tcancelform2.h"
-#include "shell/help/Thelp.h"
 #include "shell/skin/TErrorBox.h"
 #include "shell/skin/TFileDialog.h"
 
 #include <QCheckBox>
 
-namespace {
-
-const char* const listNames[] = { "inlist", "outlist" };
-
-} // namespace
-
 Ttonvikform::Ttonvikform(TWindowSet& windows)
-    : TModulePanel(TtonvikformGeometry, windows,
-        { "BitBtn4", "BitBtn5", "BitBtn6", "BitBtn7", [](TWindowSet& w) { w.cancelform2().showWindow(); },
-            [](TWindowSet& w) { w.help().showWindow(); } },
+    : TModulePanel(TtonvikformGeometry, windows, TtonvikformWiring::verbs,
         soundModule(std::make_shared<SoundApply>(machineRegistry(windows.programDirectory()))),
-        { { "inlist", "inenable", "inran", "innext" }, { "outlist", "outenable", "outran", "outnext" } })
+        { TtonvikformWiring::lists[StartupSounds], TtonvikformWiring::lists[ShutdownSounds] })
     , panel_(std::make_unique<SoundPanel>(model(), std::make_unique<TMediaPlayer>()))
 {
     describeSaves({ "Start-up sound", "Shutdown sound" }, TDesktopShow::What::StartupSound);
     connectList(StartupSounds);
     connectList(ShutdownSounds);
-    onClick("inedit", [this] { ineditClick(); });
-    onClick("outedit", [this] { outeditClick(); });
-    onClick("BitBtn1", [this] { Button1Click(); });
-    onClick("BitBtn2", [this] { Button3Click(); });
-    onClick("BitBtn3", [this] { Button5Click(); });
-    onClick("BitBtn8", [this] { BitBtn8Click(); });
-    onClick("BitBtn9", [this] { BitBtn9Click(); });
-    onClick("BitBtn10", [this] { BitBtn10Click(); });
+    onClick(TtonvikformWiring::editBoxes[StartupSounds], [this] { ineditClick(); });
+    onClick(TtonvikformWiring::editBoxes[ShutdownSounds], [this] { outeditClick(); });
+    onClick(TtonvikformWiring::edits.add, [this] { Button1Click(); });
+    onClick(TtonvikformWiring::edits.insert, [this] { Button3Click(); });
+    onClick(TtonvikformWiring::edits.remove, [this] { Button5Click(); });
+    onClick(TtonvikformWiring::play, [this] { BitBtn8Click(); });
+    onClick(TtonvikformWiring::pause, [this] { BitBtn9Click(); });
+    onClick(TtonvikformWiring::stop, [this] { BitBtn10Click(); });
     showSwitches();
 }
 
@@ -44,8 +35,8 @@ Ttonvikform::~Ttonvikform() = default;
 void Ttonvikform::connectList(SoundList which)
 {
     lists_[which] = std::make_unique<TListSelection>(
-        listBox(listNames[which]), followingModel_, [this, which](SoundPanel::Row row) { listClick(which, row); },
-        [this, which] { listDblClick(which); });
+        listBox(TtonvikformWiring::lists[which].list), followingModel_,
+        [this, which](SoundPanel::Row row) { listClick(which, row); }, [this, which] { listDblClick(which); });
 }
 
 void Ttonvikform::listClick(SoundList which, SoundPanel::Row row)
@@ -62,19 +53,19 @@ void Ttonvikform::listDblClick(SoundList which)
 
 void Ttonvikform::ineditClick()
 {
-    panel_->clickEditBox(StartupSounds, checkBox("inedit")->isChecked());
+    panel_->clickEditBox(StartupSounds, checkBox(TtonvikformWiring::editBoxes[StartupSounds])->isChecked());
     showSwitches();
 }
 
 void Ttonvikform::outeditClick()
 {
-    panel_->clickEditBox(ShutdownSounds, checkBox("outedit")->isChecked());
+    panel_->clickEditBox(ShutdownSounds, checkBox(TtonvikformWiring::editBoxes[ShutdownSounds])->isChecked());
     showSwitches();
 }
 
 SoundPanel::FileNames Ttonvikform::chooseWaves()
 {
-    return TFileDialog::openFiles(this, "Wav Sound Files|*.wav");
+    return TFileDialog::openFiles(this, TtonvikformWiring::edits.fileFilter);
 }
 
 void Ttonvikform::Button1Click()
@@ -122,7 +113,7 @@ void Ttonvikform::showSelection()
 
 void Ttonvikform::showSwitches()
 {
-    checkBox("inedit")->setChecked(panel_->editTarget() == StartupSounds);
-    checkBox("outedit")->setChecked(panel_->editTarget() == ShutdownSounds);
+    for (SoundList which : { StartupSounds, ShutdownSounds })
+        checkBox(TtonvikformWiring::editBoxes[which])->setChecked(panel_->editTarget() == which);
     showModel();
 }

@@ -5,12 +5,11 @@
 #include "panels/theme/ThemePreview.h"
 #include "panels/theme/ThemeShell.h"
 #include "panels/theme/TthemeformGeometry.h"
+#include "panels/theme/TthemeformWiring.h"
 #include "panels/theme/Tthemeview.h"
 #include "panels/wallpaper/FileExtension.h"
 #include "panels/wallpaper/PictureImage.h"
 #include "shell/TWindowSet.h"
-#include "shell/confirm/Tcancelform5.h"
-#include "shell/help/Tthemehelp.h"
 
 #include <QImage>
 #include <cctype>
@@ -44,15 +43,13 @@ Tthemeform::Tthemeform(TWindowSet& windows)
 Tthemeform::~Tthemeform() = default;
 
 Tthemeform::Tthemeform(TWindowSet& windows, std::shared_ptr<System> shell)
-    : TCyclePanel(TthemeformGeometry, windows,
-        { "BitBtn4", "BitBtn5", "BitBtn6", "BitBtn8", [](TWindowSet& w) { w.cancelform5().showWindow(); },
-            [](TWindowSet& w) { w.themehelp().showWindow(); } })
+    : TCyclePanel(TthemeformGeometry, windows, TthemeformWiring::verbs)
     , panel_(std::make_unique<ThemePanel>(windows.programDirectory(), std::move(shell)))
     , themeview_(std::make_unique<Tthemeview>())
 {
-    showPanel(*panel_, { "list", "enable", "ran", "next" }, { "BitBtn1", "BitBtn2", "BitBtn3", "Theme Files|*.theme" });
+    showPanel(*panel_, TthemeformWiring::list, TthemeformWiring::edits);
     describeSaves({ "Theme" });
-    onClick("BitBtn7", [this] { panel_->open(); });
+    onClick(TthemeformWiring::open, [this] { panel_->open(); });
 }
 
 // A wallpaper that can't be shown leaves the picture out; the rest of the theme is still shown.

@@ -2,6 +2,7 @@
 
 #include "panels/theme/ThemePreview.h"
 #include "panels/theme/TthemeviewGeometry.h"
+#include "panels/theme/TthemeviewWiring.h"
 
 #include <QLabel>
 #include <QListView>
@@ -32,21 +33,21 @@ Tthemeview::Tthemeview()
     : TSkinnedForm(TthemeviewGeometry)
     , items_(new QStandardItemModel(this))
 {
-    image("pic")->setAlignment(Qt::AlignCenter);
-    QListView* list = listBox("items");
+    image(TthemeviewWiring::picture)->setAlignment(Qt::AlignCenter);
+    QListView* list = listBox(TthemeviewWiring::items);
     list->setModel(items_);
     // Rows differ in width; each is laid out whole, so the longest scrolls into view.
     list->setUniformItemSizes(false);
     list->setTextElideMode(Qt::ElideNone);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    onClick("BitBtn1", [this] { BitBtn1Click(); });
-    onClick("BitBtn2", [this] { BitBtn2Click(); });
+    onClick(TthemeviewWiring::closeButtons[0], [this] { BitBtn1Click(); });
+    onClick(TthemeviewWiring::closeButtons[1], [this] { BitBtn2Click(); });
 }
 
 void Tthemeview::showTheme(const ThemePreview& theme, const QImage& picture)
 {
-    image("name")->setText(shown(theme.title()));
-    QLabel* pic = image("pic");
+    image(TthemeviewWiring::name)->setText(shown(theme.title()));
+    QLabel* pic = image(TthemeviewWiring::picture);
     if (picture.isNull()) {
         pic->setPixmap({});
         pic->setText(shown(theme.noPictureText()));
@@ -66,6 +67,6 @@ void Tthemeview::showTheme(const ThemePreview& theme, const QImage& picture)
             item->setData(swatch(*row.swatch), Qt::DecorationRole);
         items_->appendRow(item);
     }
-    listBox("items")->scrollToTop();
+    listBox(TthemeviewWiring::items)->scrollToTop();
     showWindow();
 }

@@ -1,11 +1,9 @@
 #include "panels/wallpaper/Tmurelloform.h"
 
-#include "convert/Tgfx.h"
 #include "panels/wallpaper/PictureImage.h"
 #include "panels/wallpaper/TmurelloformGeometry.h"
+#include "panels/wallpaper/TmurelloformWiring.h"
 #include "shell/TWindowSet.h"
-#include "shell/confirm/Tcancelform.h"
-#include "shell/help/Thelp2.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -21,9 +19,7 @@ QString shown(const std::string& text)
 } // namespace
 
 Tmurelloform::Tmurelloform(TWindowSet& windows)
-    : TCyclePanel(TmurelloformGeometry, windows,
-        { "BitBtn7", "BitBtn8", "BitBtn9", "BitBtn11", [](TWindowSet& w) { w.cancelform().showWindow(); },
-            [](TWindowSet& w) { w.help2().showWindow(); } })
+    : TCyclePanel(TmurelloformGeometry, windows, TmurelloformWiring::verbs)
     , panel_(std::make_unique<WallpaperPanel>(windows.programDirectory(), machineRegistry(windows.programDirectory())))
 {
     QFont large = edit("next")->font();
@@ -33,12 +29,12 @@ Tmurelloform::Tmurelloform(TWindowSet& windows)
     checkBox("ran")->setFont(large);
     checkBox("enable")->setFont(large);
 
-    showPanel(*panel_, { "List", "enable", "ran", "next" }, { "BitBtn1", "BitBtn2", "BitBtn3", "Bitmap Image|*.bmp" });
+    showPanel(*panel_, TmurelloformWiring::list, TmurelloformWiring::edits);
     describeSaves({ "Wallpaper" }, TDesktopShow::What::Wallpaper);
-    onClick("tile", [this] { tileClick(); });
-    onClick("BitBtn4", [this] { BitBtn4Click(); });
-    onClick("BitBtn5", [this] { BitBtn5Click(); });
-    onClick("BitBtn6", [this] { BitBtn6Click(); });
+    onClick(TmurelloformWiring::tile, [this] { tileClick(); });
+    onClick(TmurelloformWiring::converter, [this] { BitBtn4Click(); });
+    onClick(TmurelloformWiring::tileAll, [this] { BitBtn5Click(); });
+    onClick(TmurelloformWiring::untileAll, [this] { BitBtn6Click(); });
     showSwitches();
 }
 
@@ -46,13 +42,13 @@ Tmurelloform::~Tmurelloform() = default;
 
 void Tmurelloform::tileClick()
 {
-    panel_->clickTile(checkBox("tile")->isChecked());
+    panel_->clickTile(checkBox(TmurelloformWiring::tile)->isChecked());
 }
 
 // The converter opens beside the panel, which stays open.
 void Tmurelloform::BitBtn4Click()
 {
-    windows_.gfx().showWindow();
+    windows_.find(TmurelloformWiring::converterWindow).showWindow();
 }
 
 void Tmurelloform::BitBtn5Click()
@@ -69,7 +65,7 @@ void Tmurelloform::BitBtn6Click()
 
 void Tmurelloform::showSwitches()
 {
-    checkBox("tile")->setChecked(panel_->tileTicked());
+    checkBox(TmurelloformWiring::tile)->setChecked(panel_->tileTicked());
     TCyclePanel::showSwitches();
 }
 
@@ -77,10 +73,10 @@ void Tmurelloform::showEntry()
 {
     const WallpaperPreview& preview = panel_->preview();
     const PreviewArea& area = preview.area();
-    QLabel* pic = image("pic");
+    QLabel* pic = image(TmurelloformWiring::preview);
     pic->setGeometry(area.left, area.top, area.width, area.height);
     pic->setPixmap(QPixmap::fromImage(pictureImage(preview.picture())));
     pic->raise();
-    edit("picwidth")->setText(shown(preview.widthText()));
-    edit("picheight")->setText(shown(preview.heightText()));
+    edit(TmurelloformWiring::pictureWidth)->setText(shown(preview.widthText()));
+    edit(TmurelloformWiring::pictureHeight)->setText(shown(preview.heightText()));
 }
