@@ -37,6 +37,15 @@ add_library(zentrel_win32ui STATIC
     win32ui/convert/TGifEventPump.cpp
     win32ui/convert/Tgfx.cpp
     win32ui/help/THelpWindow.cpp
+    win32ui/panels/TCyclePanel.cpp
+    win32ui/panels/TModulePanel.cpp
+    win32ui/panels/logo/Tlogoform.cpp
+    win32ui/panels/logo/Tlogorest.cpp
+    win32ui/panels/saver/Tsaverform.cpp
+    win32ui/panels/sound/TNoticeWindow.cpp
+    win32ui/panels/sound/Ttonvikform.cpp
+    win32ui/panels/theme/Tthemeform.cpp
+    win32ui/panels/wallpaper/Tmurelloform.cpp
     win32ui/skin/TErrorBox.cpp
     win32ui/skin/TFileDialog.cpp
     win32ui/skin/TSkinResources.cpp
@@ -44,7 +53,7 @@ add_library(zentrel_win32ui STATIC
     win32ui/skin/TWideText.cpp
     ${resources}/SkinResourceTable.cpp
 )
-target_link_libraries(zentrel_win32ui PUBLIC zentrel_modules zentrel_converter comctl32 comdlg32 gdi32 shell32)
+target_link_libraries(zentrel_win32ui PUBLIC zentrel_panel_models zentrel_converter comctl32 comdlg32 gdi32 shell32)
 
 add_executable(zentrel WIN32 win32ui/main.cpp ${resources}/zentrel.rc)
 target_link_libraries(zentrel PRIVATE zentrel_binary_files zentrel_win32ui)

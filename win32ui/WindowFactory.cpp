@@ -6,6 +6,12 @@
 #include "win32ui/confirm/TCancelConfirmation.h"
 #include "win32ui/convert/Tgfx.h"
 #include "win32ui/help/THelpWindow.h"
+#include "win32ui/panels/logo/Tlogoform.h"
+#include "win32ui/panels/logo/Tlogorest.h"
+#include "win32ui/panels/saver/Tsaverform.h"
+#include "win32ui/panels/sound/Ttonvikform.h"
+#include "win32ui/panels/theme/Tthemeform.h"
+#include "win32ui/panels/wallpaper/Tmurelloform.h"
 
 #include <functional>
 #include <string_view>
@@ -29,6 +35,12 @@ const WindowClass windowClasses[] = {
     { "Tthemainform", make<Tthemainform>() },
     { "Tgfx", make<Tgfx>() },
     { "Tbigabout", make<Tbigabout>() },
+    { "Tmurelloform", make<Tmurelloform>() },
+    { "Ttonvikform", make<Ttonvikform>() },
+    { "Tsaverform", make<Tsaverform>() },
+    { "Tlogoform", make<Tlogoform>() },
+    { "Tlogorest", make<Tlogorest>() },
+    { "Tthemeform", make<Tthemeform>() },
 };
 
 } // namespace

@@ -1,0 +1,76 @@
+#include "win32ui/panels/TCyclePanel.h"
+
+#include "win32ui/skin/TErrorBox.h"
+#include "win32ui/skin/TFileDialog.h"
+
+void TCyclePanel::showPanel(CyclePanel& panel, const ListControls& controls, const EditButtons& edits)
+{
+    panel_ = &panel;
+    list_ = controls.list;
+    fileFilter_ = edits.fileFilter;
+    for (const std::string& message : panel.load())
+        TErrorBox::show(message);
+    showLists(panel.sharedCycle(), { controls });
+    onSelect(list_, [this](int row) { listClick(row < 0 ? CyclePanel::Row() : CyclePanel::Row(row)); });
+    onDoubleClick(list_, [this](int) { listDblClick(); });
+    onClick(edits.add, [this] { addClick(); });
+    onClick(edits.insert, [this] { insertClick(); });
+    onClick(edits.remove, [this] { removeClick(); });
+}
+
+void TCyclePanel::listClick(CyclePanel::Row row)
+{
+    try {
+        panel_->select(row);
+    } catch (...) {
+        showEntry();
+        throw;
+    }
+    showEntry();
+    showSwitches();
+}
+
+void TCyclePanel::listDblClick()
+{
+    panel_->chooseNext();
+    showSwitches();
+}
+
+CyclePanel::FileNames TCyclePanel::chooseFiles()
+{
+    return TFileDialog::openFiles(handle(), fileFilter_);
+}
+
+void TCyclePanel::addClick()
+{
+    CyclePanel::FileNames files = chooseFiles();
+    change([&] { panel_->add(files); });
+}
+
+void TCyclePanel::insertClick()
+{
+    CyclePanel::FileNames files = chooseFiles();
+    change([&] { panel_->insert(files); });
+}
+
+void TCyclePanel::removeClick()
+{
+    try {
+        change([this] { panel_->remove(); });
+    } catch (...) {
+        showEntry();
+        throw;
+    }
+    showEntry();
+}
+
+std::vector<std::string> TCyclePanel::reloadModel(bool onlyWhenChanged)
+{
+    return onlyWhenChanged ? panel_->refresh() : panel_->load();
+}
+
+void TCyclePanel::showSelection()
+{
+    CyclePanel::Row row = panel_->selected();
+    setSelection(list_, row ? static_cast<int>(*row) : -1);
+}
