@@ -3,8 +3,9 @@
 # window that opens stands at its table's place and size; the Control Center looks like the Qt
 # program's; the wallpaper panel builds a list through Wine's own file dialog and its Save reaches
 # win.ini, the registry and murello.cfg; the converter converts a GIF and a JPEG; the lit logo opens
-# the about window; each window closes with Esc. Usage: run.sh WINE BIN-FOLDER [QT-ZENTREL] (QT-ZENTREL: the Linux build's program, for
-# the picture check; without it that check is skipped, loudly).
+# the about window; the Control Center follows its drag bar; each window closes with Esc.
+# Usage: run.sh WINE BIN-FOLDER [QT-ZENTREL] (QT-ZENTREL: the Linux build's program, for the
+# picture check; without it that check is skipped, loudly).
 set -euo pipefail
 wine=$1
 bin=$2
@@ -198,6 +199,26 @@ press Tbigabout Escape
 check_place Tthemainform
 gone Tbigabout
 note "the lit logo opened the about window, and Esc came back"
+
+# The window follows its drag bar; pressed in the bar's first column it moves only up and down.
+drag() {
+    local id
+    id=$(window Tthemainform)
+    xdotool mousemove --window "$id" "$1" "$2"
+    sleep 0.3
+    xdotool mousedown 1
+    for step in 1 2 3; do
+        xdotool mousemove_relative -- 10 10
+        sleep 0.3
+    done
+    xdotool mouseup 1
+    sleep 0.5
+    read -r x y _ <<<"$(place "$id")"
+    [ "$x,$y" = "$3" ] || fail "dragged from $1,$2 by 30,30, the Control Center went to $x,$y, not $3"
+}
+drag 100 10 292,153
+drag 0 10 292,183
+note "the Control Center followed its drag bar"
 
 press Tthemainform Escape
 for _ in $(seq 1 60); do
