@@ -184,6 +184,7 @@ if(ZENTREL_TESTS)
         tests/win32/FileDialogTest.cpp
         tests/win32/LogoApplyWin32Test.cpp
         tests/win32/MciSoundBackEndTest.cpp
+        tests/win32/NoticeWindowTest.cpp
         tests/win32/PicturePreviewWin32Test.cpp
         tests/win32/SoundPlayerWin32Test.cpp
         tests/win32/Win32RegistryTest.cpp
