@@ -702,23 +702,26 @@ void TSkinnedForm::drawButton(const Control& control, const DRAWITEMSTRUCT& item
 void TSkinnedForm::drawListItem(const Control& control, const DRAWITEMSTRUCT& item)
 {
     RECT area = item.rcItem;
-    bool row = item.itemID != static_cast<UINT>(-1) && item.itemID < control.items.size();
-    if (row && (item.itemAction & (ODA_DRAWENTIRE | ODA_SELECT))) {
-        bool selected = (item.itemState & ODS_SELECTED) != 0;
-        FillRect(item.hDC, &area, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-        SetBkMode(item.hDC, TRANSPARENT);
-        SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-        HGDIOBJ old = SelectObject(item.hDC, fontOf(control));
-        const std::wstring& text = control.items[item.itemID];
-        RECT words { area.left + 2, area.top, area.right, area.bottom };
-        DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &words,
-            DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER | (control.centredItems ? DT_CENTER : DT_LEFT));
-        SelectObject(item.hDC, old);
-    }
-    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT))
+    bool cue = !(item.itemState & ODS_NOFOCUSRECT);
+    if (item.itemAction & (ODA_DRAWENTIRE | ODA_SELECT)) {
+        if (item.itemID != static_cast<UINT>(-1) && item.itemID < control.items.size()) {
+            bool selected = (item.itemState & ODS_SELECTED) != 0;
+            FillRect(item.hDC, &area, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+            SetBkMode(item.hDC, TRANSPARENT);
+            SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+            HGDIOBJ old = SelectObject(item.hDC, fontOf(control));
+            const std::wstring& text = control.items[item.itemID];
+            RECT words { area.left + 2, area.top, area.right, area.bottom };
+            DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &words,
+                DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER | (control.centredItems ? DT_CENTER : DT_LEFT));
+            SelectObject(item.hDC, old);
+        }
+        if (cue && (item.itemState & ODS_FOCUS))
+            DrawFocusRect(item.hDC, &area);
+    } else if (cue && (item.itemAction & ODA_FOCUS)) {
+        // Drawn by inverting: the same call takes it away again when the focus leaves.
         DrawFocusRect(item.hDC, &area);
-    else if (item.itemAction & ODA_FOCUS)
-        DrawFocusRect(item.hDC, &area); // takes the earlier one away again
+    }
 }
 
 void TSkinnedForm::paintBackground(HDC dc, int x, int y, int w, int h, int atX, int atY)
