@@ -145,6 +145,7 @@ target_link_libraries(zentrel_sound_player PUBLIC zentrel_files winmm)
 # The panel models the Win32 windows drive, the same as the Qt windows'; pictures decoded by GDI.
 add_library(zentrel_panel_models STATIC
     panels/CyclePanel.cpp
+    panels/PanelSteps.cpp
     panels/Picture.cpp
     panels/SaveNotice.cpp
     panels/logo/LogoPanel.cpp
@@ -217,6 +218,7 @@ if(ZENTREL_TESTS)
         tests/cycle/RegistryServicesTest.cpp
         tests/cycle/StoredCycleTest.cpp
         tests/panels/CyclePanelTest.cpp
+        tests/panels/PanelStepsTest.cpp
         tests/panels/SaveNoticeTest.cpp
         tests/panels/logo/LogoFormatCheckTest.cpp
         tests/panels/sound/SoundApplyTest.cpp

@@ -14,7 +14,7 @@ void TCyclePanel::showPanel(CyclePanel& panel, const ListControls& controls, con
     showLists(panel.sharedCycle(), { controls });
 
     list_ = std::make_unique<TListSelection>(
-        listBox(controls.list), followingModel_, [this](CyclePanel::Row row) { listClick(row); },
+        listBox(controls.list), steps_.changing(), [this](CyclePanel::Row row) { listClick(row); },
         [this] { listDblClick(); });
 
     onClick(edits.add, [this] { addClick(); });
@@ -24,20 +24,12 @@ void TCyclePanel::showPanel(CyclePanel& panel, const ListControls& controls, con
 
 void TCyclePanel::listClick(CyclePanel::Row row)
 {
-    try {
-        panel_->select(row);
-    } catch (...) {
-        showEntry();
-        throw;
-    }
-    showEntry();
-    showSwitches();
+    steps_.select(*panel_, row);
 }
 
 void TCyclePanel::listDblClick()
 {
-    panel_->chooseNext();
-    showSwitches();
+    steps_.chooseNext(*panel_);
 }
 
 CyclePanel::FileNames TCyclePanel::chooseFiles()
@@ -47,25 +39,17 @@ CyclePanel::FileNames TCyclePanel::chooseFiles()
 
 void TCyclePanel::addClick()
 {
-    CyclePanel::FileNames files = chooseFiles();
-    change([&] { panel_->add(files); });
+    steps_.add(*panel_, chooseFiles());
 }
 
 void TCyclePanel::insertClick()
 {
-    CyclePanel::FileNames files = chooseFiles();
-    change([&] { panel_->insert(files); });
+    steps_.insert(*panel_, chooseFiles());
 }
 
 void TCyclePanel::removeClick()
 {
-    try {
-        change([this] { panel_->remove(); });
-    } catch (...) {
-        showEntry();
-        throw;
-    }
-    showEntry();
+    steps_.remove(*panel_);
 }
 
 std::vector<std::string> TCyclePanel::reloadModel(bool onlyWhenChanged)

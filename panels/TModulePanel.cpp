@@ -11,7 +11,6 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListView>
-#include <QScopedValueRollback>
 
 TModulePanel::TModulePanel(const TWindowGeometry& geometry, TWindowSet& windows, const PanelVerbs& verbs)
     : TSkinnedForm(geometry)
@@ -78,18 +77,27 @@ void TModulePanel::describeSaves(std::vector<std::string> listWords, std::option
 
 void TModulePanel::open()
 {
-    reread(true);
+    steps_.open();
     showWindow();
 }
 
 void TModulePanel::saveClick()
 {
-    change([this] { model_->save(); });
-    windows_.returnToControlCenter(*this);
-    tellSaved();
+    steps_.save(*model_);
 }
 
-void TModulePanel::tellSaved()
+void TModulePanel::returnToControlCenter()
+{
+    windows_.returnToControlCenter(*this);
+}
+
+void TModulePanel::report(const std::string& message)
+{
+    TErrorBox::show(message);
+}
+
+// The desktop is told what the save applied.
+void TModulePanel::saved()
 {
     std::string notice = saveNotice(*model_, listWords_);
     if (notice.empty())
@@ -101,30 +109,7 @@ void TModulePanel::tellSaved()
     windows_.saveNotifier().tell(table().caption, notice, std::move(show));
 }
 
-void TModulePanel::reread(bool onlyWhenChanged)
-{
-    std::vector<std::string> messages;
-    change([&] { messages = reloadModel(onlyWhenChanged); });
-    for (const std::string& message : messages)
-        TErrorBox::show(message);
-}
-
-void TModulePanel::change(const std::function<void()>& edit)
-{
-    QScopedValueRollback<bool> following(followingModel_, true);
-    try {
-        edit();
-    } catch (...) {
-        showSelection();
-        showSwitches();
-        throw;
-    }
-    showSelection();
-    showSwitches();
-}
-
 void TModulePanel::leave()
 {
-    reread(false);
-    windows_.returnToControlCenter(*this);
+    steps_.leave();
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "cycle/CycleModule.h"
+#include "panels/PanelScreen.h"
+#include "panels/PanelSteps.h"
 #include "panels/PanelWiring.h"
 #include "shell/notice/TDesktopShow.h"
 #include "shell/skin/TSkinnedForm.h"
@@ -18,7 +20,7 @@ class TWindowSet;
 // A module panel: it shows each of its module's lists and switches in the controls named for
 // them, the switches act on the module, and Save and Exit, Cancel, Help and the close box do what
 // they do in every panel.
-class TModulePanel : public TSkinnedForm {
+class TModulePanel : public TSkinnedForm, protected PanelScreen {
     Q_OBJECT
 public:
     ~TModulePanel() override;
@@ -51,28 +53,20 @@ protected:
     // shows at once when the first list took an entry.
     void describeSaves(std::vector<std::string> listWords, std::optional<TDesktopShow::What> show = std::nullopt);
     void showModel();
-    // The switches and next fields, with a module's own boxes; shown after a save, failed or not.
-    virtual void showSwitches() { showModel(); }
-    // The panel model reads its files again, every time or only when they changed on disk; returns
-    // the messages of files that could not be read.
-    virtual std::vector<std::string> reloadModel(bool onlyWhenChanged) = 0;
-    // The list controls show the model's selected entries.
-    virtual void showSelection() { }
+    void showSwitches() override { showModel(); }
+    void returnToControlCenter() override;
+    void report(const std::string& message) override;
+    void saved() override;
     // While the model changes its lists, the list controls' own selection signals are not the
-    // user's; afterwards the controls show the model's selection and switches, also when the change
-    // failed.
-    void change(const std::function<void()>& edit);
-
-    bool followingModel_ = false;
+    // user's (steps_.changing()).
+    void change(const std::function<void()>& edit) { steps_.change(edit); }
 
     TWindowSet& windows_;
+    PanelSteps steps_ { *this };
 
 private:
-    void tellSaved();
-
     std::vector<std::string> listWords_;
     std::optional<TDesktopShow::What> desktopShow_;
-    void reread(bool onlyWhenChanged);
 
     // The list models watch the module, so it goes last.
     std::shared_ptr<CycleModule> model_;

@@ -35,7 +35,7 @@ Ttonvikform::~Ttonvikform() = default;
 void Ttonvikform::connectList(SoundList which)
 {
     lists_[which] = std::make_unique<TListSelection>(
-        listBox(TtonvikformWiring::lists[which].list), followingModel_,
+        listBox(TtonvikformWiring::lists[which].list), steps_.changing(),
         [this, which](SoundPanel::Row row) { listClick(which, row); }, [this, which] { listDblClick(which); });
 }
 

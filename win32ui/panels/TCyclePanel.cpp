@@ -20,20 +20,12 @@ void TCyclePanel::showPanel(CyclePanel& panel, const ListControls& controls, con
 
 void TCyclePanel::listClick(CyclePanel::Row row)
 {
-    try {
-        panel_->select(row);
-    } catch (...) {
-        showEntry();
-        throw;
-    }
-    showEntry();
-    showSwitches();
+    steps_.select(*panel_, row);
 }
 
 void TCyclePanel::listDblClick()
 {
-    panel_->chooseNext();
-    showSwitches();
+    steps_.chooseNext(*panel_);
 }
 
 CyclePanel::FileNames TCyclePanel::chooseFiles()
@@ -43,25 +35,17 @@ CyclePanel::FileNames TCyclePanel::chooseFiles()
 
 void TCyclePanel::addClick()
 {
-    CyclePanel::FileNames files = chooseFiles();
-    change([&] { panel_->add(files); });
+    steps_.add(*panel_, chooseFiles());
 }
 
 void TCyclePanel::insertClick()
 {
-    CyclePanel::FileNames files = chooseFiles();
-    change([&] { panel_->insert(files); });
+    steps_.insert(*panel_, chooseFiles());
 }
 
 void TCyclePanel::removeClick()
 {
-    try {
-        change([this] { panel_->remove(); });
-    } catch (...) {
-        showEntry();
-        throw;
-    }
-    showEntry();
+    steps_.remove(*panel_);
 }
 
 std::vector<std::string> TCyclePanel::reloadModel(bool onlyWhenChanged)

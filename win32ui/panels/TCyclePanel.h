@@ -19,8 +19,6 @@ protected:
 
     // The window shows `panel`, which the window keeps alive; its load messages are reported.
     void showPanel(CyclePanel& panel, const ListControls& controls, const EditButtons& edits);
-    // Also when selecting the entry failed, and after Remove.
-    virtual void showEntry() { }
     void showSelection() override;
     std::vector<std::string> reloadModel(bool onlyWhenChanged) override;
 

@@ -95,39 +95,26 @@ void TModulePanel::showModel()
 
 void TModulePanel::open()
 {
-    reread(true);
+    steps_.open();
     showWindow();
 }
 
 void TModulePanel::saveClick()
 {
-    change([this] { model_->save(); });
-    windows_.returnToControlCenter(*this);
+    steps_.save(*model_);
 }
 
 void TModulePanel::leave()
 {
-    reread(false);
+    steps_.leave();
+}
+
+void TModulePanel::returnToControlCenter()
+{
     windows_.returnToControlCenter(*this);
 }
 
-void TModulePanel::reread(bool onlyWhenChanged)
+void TModulePanel::report(const std::string& message)
 {
-    std::vector<std::string> messages;
-    change([&] { messages = reloadModel(onlyWhenChanged); });
-    for (const std::string& message : messages)
-        TErrorBox::show(message);
-}
-
-void TModulePanel::change(const std::function<void()>& edit)
-{
-    try {
-        edit();
-    } catch (...) {
-        showSelection();
-        showSwitches();
-        throw;
-    }
-    showSelection();
-    showSwitches();
+    TErrorBox::show(message);
 }

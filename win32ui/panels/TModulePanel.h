@@ -1,6 +1,8 @@
 #pragma once
 
 #include "cycle/CycleModule.h"
+#include "panels/PanelScreen.h"
+#include "panels/PanelSteps.h"
 #include "panels/PanelWiring.h"
 #include "win32ui/skin/TSkinnedForm.h"
 
@@ -17,7 +19,7 @@ class TWindowSet;
 // controls its wiring names, the switches act on the module, and Save and Exit, Cancel, Help and
 // the close box do what they do in every panel. The module works on the real registry, win.ini and
 // system.ini.
-class TModulePanel : public TSkinnedForm {
+class TModulePanel : public TSkinnedForm, protected PanelScreen {
 public:
     ~TModulePanel() override;
 
@@ -44,23 +46,16 @@ protected:
 
     void showLists(std::shared_ptr<CycleModule> module, std::vector<ListControls> controls);
     void showModel();
-    // The switches and next fields, with a module's own boxes; shown after a save, failed or not.
-    virtual void showSwitches() { showModel(); }
-    // The panel model reads its files again, every time or only when they changed on disk; returns
-    // the messages of files that could not be read.
-    virtual std::vector<std::string> reloadModel(bool onlyWhenChanged) = 0;
-    // The list controls show the model's selected entries.
-    virtual void showSelection() { }
-    // Afterwards the controls show the model's lists, selection and switches, also when the change
-    // failed.
-    void change(const std::function<void()>& edit);
+    void showSwitches() override { showModel(); }
+    void returnToControlCenter() override;
+    void report(const std::string& message) override;
+    void change(const std::function<void()>& edit) { steps_.change(edit); }
 
     TWindowSet& windows_;
+    PanelSteps steps_ { *this };
 
 private:
     class ListItems;
-
-    void reread(bool onlyWhenChanged);
 
     // The list controls watch the module, so it goes first and is released last.
     std::shared_ptr<CycleModule> model_;
