@@ -5,7 +5,8 @@
 # win.ini, the registry and murello.cfg; the converter converts a GIF and a JPEG; the lit logo opens
 # the about window; the Control Center follows its drag bar; each window closes with Esc.
 # Usage: run.sh WINE BIN-FOLDER [QT-ZENTREL] (QT-ZENTREL: the Linux build's program, for the
-# picture check; without it that check is skipped, loudly).
+# picture check; without it that check is skipped, loudly). With DEBUGSHOT=FILE, a failure leaves
+# a picture of the whole screen in FILE (xwd).
 set -euo pipefail
 wine=$1
 bin=$2
@@ -13,6 +14,7 @@ qt=${3:-}
 
 fail() {
     echo "test-win32 windows: FAILED: $*" >&2
+    [ -n "${DEBUGSHOT:-}" ] && xwd -silent -root -out "$DEBUGSHOT"
     exit 1
 }
 note() { echo "test-win32 windows: $*"; }
@@ -104,17 +106,32 @@ press() {
     xdotool mousemove --window "$(window "$1")" 1 1
     xdotool key "$2"
 }
-# Types $2 into the dialog titled $1 (its file name box has the focus) and presses Enter.
-answer() {
+# Types $2 into the dialog titled $1 (its file name box has the focus) and presses Enter; answer
+# then waits for the dialog to close, browse (a folder typed) leaves it open.
+browse() {
     local id
     id=$(titled "$1") || fail "no \"$1\" dialog"
     xdotool mousemove --window "$id" 1 1
     xdotool type --delay 20 "$2"
     xdotool key Return
+    sleep 1
+}
+answer() {
+    browse "$1" "$2"
+    for _ in $(seq 1 60); do
+        xdotool search --onlyvisible --name "$(whole "$1")" >/dev/null 2>&1 || return 0
+        sleep 0.5
+    done
+    fail "the \"$1\" dialog is still open after \"$2\""
 }
 winpath() { echo "Z:${1//\//\\}"; }
 
-screenshot() { xwd -silent -id "$1" -out "$2"; }
+# A window's picture, the pointer out of its way (a button's hint would show in it).
+screenshot() {
+    xdotool mousemove 1000 750
+    sleep 1
+    xwd -silent -id "$1" -out "$2"
+}
 # The share of pixels, in per cent, that two pictures of one size have alike (up to a tenth of the
 # colour range apart: the two programs render their few words with different fonts).
 alike() {
@@ -184,6 +201,63 @@ for panel in BitBtn1:Tmurelloform:Tcancelform BitBtn2:Ttonvikform:Tcancelform2 B
     leave_panel "$class" "$confirmation"
 done
 note "every panel opened in its place and closed with Esc"
+
+# Pictures to work with: a 16-colour GIF written here, a JPEG made with cjpeg, and bitmaps
+# converted from both by zentrel-convert.exe, whose output the converter window must match.
+pictures=$work/pictures
+{
+    printf '\x47\x49\x46\x38\x39\x61\x08\x00\x04\x00\xf3\x00\x00\xc8\x1e\x1e\x1e\xb4\x28\x28\x28\xc8\xfa\xfa\xfa'
+    printf '\x00%.0s' $(seq 1 36)
+    printf '\x2c\x00\x00\x00\x00\x08\x00\x04\x00\x00\x04\x1a\x10\x80\x10\xa0\x10\x63\xc0\x10\x84\x80\x63\x00\x00'
+    printf '\x85\x18\x03\x02\x10\x02\x1c\x03\x00\x18\x82\x10\x11\x00\x3b'
+} >"$pictures/small.gif"
+LC_ALL=C awk 'BEGIN { printf "P6\n64 48\n255\n"
+    for (y = 0; y < 48; y++) for (x = 0; x < 64; x++) printf "%c%c%c", x * 4 + 1, y * 5 + 1, 255 - x * 2 }' |
+    cjpeg -quality 90 >"$pictures/photo.jpg"
+"$wine" "$bin/zentrel-convert.exe" "$(winpath "$pictures/small.gif")" "$(winpath "$pictures/one.bmp")"
+"$wine" "$bin/zentrel-convert.exe" "$(winpath "$pictures/photo.jpg")" "$(winpath "$pictures/two.bmp")"
+
+# The wallpaper panel: both bitmaps added through Wine's own dialog (the folder typed first, then
+# the two names, quoted), and Save and Exit.
+open_panel BitBtn1 Tmurelloform
+click Tmurelloform BitBtn1 # Add
+browse Open "$(winpath "$pictures")"
+answer Open '"one.bmp" "two.bmp"'
+click Tmurelloform "$(tick Tmurelloform)"
+check_place Tthemainform
+gone Tmurelloform
+# The dialog gives the two names in an order of its own; the first entry is the one applied.
+one=$(winpath "$pictures/one.bmp")
+two=$(winpath "$pictures/two.bmp")
+[ "$(tr -d '\r' <"$work/app/murello.dat" | sort)" = "$one"$'\n'"$two" ] || fail "murello.dat holds: $(cat "$work/app/murello.dat")"
+applied=$(head -1 "$work/app/murello.dat" | tr -d '\r')
+[ "$(tr -d '\r' <"$work/app/murello.cfg")" = $'t\n2\nt\nt' ] || fail "murello.cfg holds: $(cat "$work/app/murello.cfg")"
+grep -qxF "Wallpaper=$applied"$'\r' "$WINEPREFIX/drive_c/windows/win.ini" &&
+    grep -qxF $'TileWallpaper=1\r' "$WINEPREFIX/drive_c/windows/win.ini" ||
+    fail "win.ini holds: $(cat "$WINEPREFIX/drive_c/windows/win.ini")"
+desktop=$("$wine" reg query 'HKCU\Control Panel\Desktop' | tr -d '\r')
+grep -qE "^ +Wallpaper +REG_SZ +$(sed 's/[][\.*^$()+?{}|]/\\&/g' <<<"$applied")\$" <<<"$desktop" &&
+    grep -qE '^ +TileWallpaper +REG_SZ +1$' <<<"$desktop" || fail "the registry holds: $desktop"
+note "the wallpaper panel saved two bitmaps chosen in the file dialog into murello.dat, murello.cfg, win.ini and the registry"
+
+# The converter, from the wallpaper panel: a GIF and a JPEG loaded and saved through the dialogs
+# (the saved name without its extension), each the bitmap zentrel-convert.exe made; Esc closes it.
+open_panel BitBtn1 Tmurelloform
+click Tmurelloform BitBtn4 # the converter
+check_place Tgfx
+for picture in small.gif:one photo.jpg:two; do
+    IFS=: read -r input made <<<"$picture"
+    click Tgfx BitBtn1 # Load
+    answer Open "$(winpath "$pictures/$input")"
+    click Tgfx BitBtn2 # Save
+    answer "Save As" "$(winpath "$pictures/$made-window")"
+    for _ in $(seq 1 60); do [ -s "$pictures/$made-window.bmp" ] && break; sleep 0.5; done
+    cmp -s "$pictures/$made-window.bmp" "$pictures/$made.bmp" || fail "the converter's bitmap of $input is not zentrel-convert.exe's"
+done
+press Tgfx Escape
+gone Tgfx
+leave_panel Tmurelloform Tcancelform
+note "the converter converted a GIF and a JPEG as zentrel-convert.exe does, and Esc closed it"
 
 # Over the logo it lights up; a click then opens the about window in the Control Center's stead,
 # and its Esc (OK) brings the Control Center back.
