@@ -15,10 +15,21 @@ Tmurelloform::Tmurelloform(TWindowSet& windows, HWND owner)
     onClick(converter, [this] { BitBtn4Click(); });
     onClick(tileAll, [this] { BitBtn5Click(); });
     onClick(untileAll, [this] { BitBtn6Click(); });
+    // The next field's number is larger than the other texts, as in the Qt window.
+    HDC screen = GetDC(nullptr);
+    int pixels = MulDiv(10, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, screen);
+    nextFont_ = CreateFontW(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
+    SendMessageW(control(list.next), WM_SETFONT, reinterpret_cast<WPARAM>(nextFont_), TRUE);
     showSwitches();
 }
 
-Tmurelloform::~Tmurelloform() = default;
+Tmurelloform::~Tmurelloform()
+{
+    SendMessageW(control(list.next), WM_SETFONT, 0, FALSE);
+    DeleteObject(nextFont_);
+}
 
 void Tmurelloform::tileClick()
 {

@@ -26,4 +26,5 @@ private:
     void showSwitches() override;
 
     std::unique_ptr<WallpaperPanel> panel_;
+    HFONT nextFont_ = nullptr;
 };
