@@ -46,8 +46,14 @@ add_library(zentrel_win32ui STATIC
     win32ui/panels/sound/Ttonvikform.cpp
     win32ui/panels/theme/Tthemeform.cpp
     win32ui/panels/wallpaper/Tmurelloform.cpp
+    win32ui/skin/TDragBar.cpp
     win32ui/skin/TErrorBox.cpp
     win32ui/skin/TFileDialog.cpp
+    win32ui/skin/TFormControls.cpp
+    win32ui/skin/TFormMessages.cpp
+    win32ui/skin/TOwnerDataList.cpp
+    win32ui/skin/TOwnerDraw.cpp
+    win32ui/skin/TSkinBackground.cpp
     win32ui/skin/TSkinResources.cpp
     win32ui/skin/TSkinnedForm.cpp
     win32ui/skin/TWideText.cpp

@@ -40,3 +40,20 @@ std::string loadSkinText(const std::string& name)
         return {};
     return std::string(static_cast<const char*>(bytes), SizeofResource(module, found));
 }
+
+SIZE skinBitmapSize(HBITMAP bitmap)
+{
+    BITMAP info {};
+    if (bitmap)
+        GetObjectW(bitmap, sizeof info, &info);
+    return { info.bmWidth, info.bmHeight };
+}
+
+void drawSkinBitmap(HDC dc, HBITMAP bitmap, int x, int y, int w, int h, int fromX, int fromY)
+{
+    HDC memory = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(dc, x, y, w, h, memory, fromX, fromY, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+}

@@ -24,3 +24,8 @@ HBITMAP loadSkinBitmap(const std::string& name);
 HICON loadSkinIcon(const char* name, int size);
 // A help text ("help/Thelp2.txt") as stored: UTF-8, LF line ends.
 std::string loadSkinText(const std::string& name);
+
+// A bitmap's pixel size; 0 x 0 for nullptr.
+SIZE skinBitmapSize(HBITMAP bitmap);
+// Copies w x h pixels of `bitmap` from fromX, fromY to x, y of `dc`.
+void drawSkinBitmap(HDC dc, HBITMAP bitmap, int x, int y, int w, int h, int fromX, int fromY);

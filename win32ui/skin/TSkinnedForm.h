@@ -4,12 +4,16 @@
 
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 #include <windows.h>
+
+class TFormControls;
+class TFormMessages;
+class TSkinBackground;
+struct TSkinControl;
 
 // The base of every window on Windows: builds the controls of its geometry table (in table order,
 // which is the drawing order), places the window at its designed position and runs every handler
@@ -99,43 +103,13 @@ protected:
     virtual void shown() { }
 
 private:
-    struct Control;
-
-    static LRESULT CALLBACK formProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK pictureProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
-
-    void createControl(const TControlGeometry& geometry, int id);
-    void applyTabOrder();
-    Control& find(std::string_view name) const;
-    Control* byWindow(HWND window) const;
-    Control* byId(int id) const;
-    void press(const char* buttonName);
-    void command(int id, int code, HWND from);
-    void drawItem(const DRAWITEMSTRUCT& item);
-    void drawButton(const Control& control, const DRAWITEMSTRUCT& item);
-    void drawListItem(const Control& control, const DRAWITEMSTRUCT& item);
-    void paintBackground(HDC dc, int x, int y, int w, int h, int atX, int atY);
-    void paintPicture(HWND picture, HDC dc);
-    void setWideText(const Control& control, std::wstring text);
-    HFONT fontOf(const Control& control) const;
-    int widestItem(const Control& control) const;
-    HBRUSH colourFor(HDC dc, HWND control);
-    bool onDragBar(POINT point) const;
-    void dragTo();
+    TSkinControl& find(std::string_view name) const;
+    void setWideText(const TSkinControl& control, std::wstring text);
 
     const TWindowGeometry& table_;
     HWND owner_;
+    std::unique_ptr<TFormControls> controls_;
+    std::unique_ptr<TSkinBackground> background_;
+    std::unique_ptr<TFormMessages> messages_;
     HWND window_ = nullptr;
-    HWND tooltip_ = nullptr;
-    HWND lastFocus_ = nullptr;
-    HFONT font_ = nullptr;
-    HFONT boldFont_ = nullptr;
-    HBITMAP background_ = nullptr;
-    HBRUSH backgroundBrush_ = nullptr;
-    std::vector<HFONT> ownFonts_;
-    std::map<std::string, std::unique_ptr<Control>, std::less<>> controls_;
-    std::function<void()> systemClose_;
-    const TControlGeometry* dragBar_ = nullptr;
-    POINT press_ { 0, 0 };
 };
