@@ -51,6 +51,8 @@ table() { awk -v c="$1" '$1 == "window" && $2 == c { print $3, $4, $5, $6, $7 }'
 caption() { awk -v c="$1" '$1 == "window" && $2 == c { s = $8; for (i = 9; i <= NF; i++) s = s " " $i; print s }' "$work/tables"; }
 control() { awk -v c="$1" -v n="$2" '$1 == "control" && $2 == c && $3 == n { print $4, $5, $6, $7 }' "$work/tables"; }
 tick() { awk -v c="$1" '$1 == "control" && $2 == c && $8 == "tick" { print $3; exit }' "$work/tables"; }
+# What the window's wiring names for $2: a control ("save", "help", ...) or a window ("helpWindow").
+wired() { awk -v c="$1" -v w="$2" '$1 == "wired" && $2 == c && $3 == w { print $4 }' "$work/tables"; }
 
 # The xdotool pattern of a whole title.
 whole() { echo "^$(sed 's/[][\.*^$()+?{}|]/\\&/g' <<<"$1")\$"; }
@@ -79,19 +81,22 @@ place() {
     xdotool getwindowgeometry "$1" | awk '/Position/ { split($2, p, ","); x = p[1]; y = p[2] }
         /Geometry/ { split($2, s, "x"); print x, y, s[1], s[2] }'
 }
-# A skinned window is exactly its table's place and client size; a framed one adds its frame.
+# A skinned window is exactly its table's place and size. Of a framed one, whose table gives the
+# client size as the Qt window takes it, Wine without a window manager shows either the whole
+# window, its own frame drawn, or the client area alone (the frame is the missing manager's).
 check_place() {
-    local id left top width height frame x y w h
+    local id left top width height frame x y w h dx dy dw dh
     id=$(window "$1")
     read -r left top width height frame <<<"$(table "$1")"
     read -r x y w h <<<"$(place "$id")"
-    if [ "$frame" = skinned ]; then
-        [ "$x $y $w $h" = "$left $top $width $height" ] || fail "$1 is at $x,$y ${w}x$h, not $left,$top ${width}x$height"
-    else
-        [ "$x $y" = "$left $top" ] && [ "$w" -ge "$width" ] && [ "$h" -ge "$height" ] ||
-            fail "$1 is at $x,$y ${w}x$h, not $left,$top with a client area of ${width}x$height"
-    fi
+    dx=$((x - left)) dy=$((y - top)) dw=$((w - width)) dh=$((h - height))
+    case $frame in
+    skinned) [ "$dx $dy $dw $dh" = "0 0 0 0" ] ;;
+    *) { [ "$dx $dy" = "0 0" ] && framing $dw $dh; } || { framing $dx $dy && [ "$dw $dh" = "0 0" ]; } ;;
+    esac || fail "$1 ($frame) is at $x,$y ${w}x$h; its table says $left,$top ${width}x$height"
 }
+# Whether two offsets are a window frame's, across and down (its caption included).
+framing() { [ "$1" -ge 0 ] && [ "$1" -le 16 ] && [ "$2" -ge 0 ] && [ "$2" -le 40 ]; }
 
 # Clicks the middle of control $2 of window class $1.
 click() {
@@ -173,19 +178,28 @@ if [ -f "$work/qt.xwd" ]; then
     note "the Control Center matches the Qt program's in $share % of its pixels"
 fi
 
-# Each panel opens from its Control Center button at its place, and Esc leaves it: straight back
-# to the Control Center, or through its Cancel confirmation, whose tick confirms.
+# Each panel opens from its Control Center button at its place, its Help opens its help window in
+# its place, which Esc closes, and Esc leaves the panel: through its Cancel confirmation, whose tick
+# confirms (or straight back to the Control Center).
 open_panel() {
     click Tthemainform "$1"
     check_place "$2"
     gone Tthemainform
 }
+open_help() {
+    click "$1" "$(wired "$1" help)"
+    check_place "$(wired "$1" helpWindow)"
+    press "$(wired "$1" helpWindow)" Escape
+    gone "$(wired "$1" helpWindow)"
+}
 leave_panel() {
+    local confirmation
+    confirmation=$(wired "$1" cancelWindow)
     press "$1" Escape
     for _ in $(seq 1 60); do
-        if shown "$2"; then
-            check_place "$2"
-            click "$2" "$(tick "$2")"
+        if shown "$confirmation"; then
+            check_place "$confirmation"
+            click "$confirmation" "$(tick "$confirmation")"
             break
         fi
         shown Tthemainform && break
@@ -194,13 +208,13 @@ leave_panel() {
     check_place Tthemainform
     gone "$1"
 }
-for panel in BitBtn1:Tmurelloform:Tcancelform BitBtn2:Ttonvikform:Tcancelform2 BitBtn3:Tsaverform:Tcancelform3 \
-    BitBtn4:Tlogoform:Tcancelform4 BitBtn5:Tthemeform:Tcancelform5; do
-    IFS=: read -r button class confirmation <<<"$panel"
+for panel in BitBtn1:Tmurelloform BitBtn2:Ttonvikform BitBtn3:Tsaverform BitBtn4:Tlogoform BitBtn5:Tthemeform; do
+    IFS=: read -r button class <<<"$panel"
     open_panel "$button" "$class"
-    leave_panel "$class" "$confirmation"
+    open_help "$class"
+    leave_panel "$class"
 done
-note "every panel opened in its place and closed with Esc"
+note "every panel and its help window opened in their places and closed with Esc"
 
 # Pictures to work with: a 16-colour GIF written here, a JPEG made with cjpeg, and bitmaps
 # converted from both by zentrel-convert.exe, whose output the converter window must match.
@@ -220,10 +234,10 @@ LC_ALL=C awk 'BEGIN { printf "P6\n64 48\n255\n"
 # The wallpaper panel: both bitmaps added through Wine's own dialog (the folder typed first, then
 # the two names, quoted), and Save and Exit.
 open_panel BitBtn1 Tmurelloform
-click Tmurelloform BitBtn1 # Add
+click Tmurelloform "$(wired Tmurelloform add)"
 browse Open "$(winpath "$pictures")"
 answer Open '"one.bmp" "two.bmp"'
-click Tmurelloform "$(tick Tmurelloform)"
+click Tmurelloform "$(wired Tmurelloform save)"
 check_place Tthemainform
 gone Tmurelloform
 # The dialog gives the two names in an order of its own; the first entry is the one applied.
@@ -243,20 +257,20 @@ note "the wallpaper panel saved two bitmaps chosen in the file dialog into murel
 # The converter, from the wallpaper panel: a GIF and a JPEG loaded and saved through the dialogs
 # (the saved name without its extension), each the bitmap zentrel-convert.exe made; Esc closes it.
 open_panel BitBtn1 Tmurelloform
-click Tmurelloform BitBtn4 # the converter
+click Tmurelloform "$(wired Tmurelloform converter)"
 check_place Tgfx
 for picture in small.gif:one photo.jpg:two; do
     IFS=: read -r input made <<<"$picture"
-    click Tgfx BitBtn1 # Load
+    click Tgfx "$(wired Tgfx load)"
     answer Open "$(winpath "$pictures/$input")"
-    click Tgfx BitBtn2 # Save
+    click Tgfx "$(wired Tgfx save)"
     answer "Save As" "$(winpath "$pictures/$made-window")"
     for _ in $(seq 1 60); do [ -s "$pictures/$made-window.bmp" ] && break; sleep 0.5; done
     cmp -s "$pictures/$made-window.bmp" "$pictures/$made.bmp" || fail "the converter's bitmap of $input is not zentrel-convert.exe's"
 done
 press Tgfx Escape
 gone Tgfx
-leave_panel Tmurelloform Tcancelform
+leave_panel Tmurelloform
 note "the converter converted a GIF and a JPEG as zentrel-convert.exe does, and Esc closed it"
 
 # Over the logo it lights up; a click then opens the about window in the Control Center's stead,
