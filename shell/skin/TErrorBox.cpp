@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <exception>
 
 namespace {
 
@@ -27,24 +26,17 @@ void present(const char* title, const std::string& text)
 
 void TErrorBox::run(const std::function<void()>& handler)
 {
-    try {
-        handler();
-    } catch (const std::exception& error) {
-        show(error.what());
-    } catch (...) {
-        show("Unknown error");
-    }
+    TErrorReport::run(handler, present);
 }
 
 void TErrorBox::show(const std::string& message)
 {
-    // Always appended, even after a message that already ends in a full stop.
-    present(applicationTitle, message + ".");
+    TErrorReport::show(message, present);
 }
 
 void TErrorBox::showError(const std::string& text)
 {
-    present("Error", text);
+    TErrorReport::showError(text, present);
 }
 
 void TErrorBox::setTestHook(Hook hook_)

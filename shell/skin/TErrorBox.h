@@ -1,11 +1,11 @@
 #pragma once
 
+#include "shell/skin/TErrorReport.h"
+
 #include <functional>
 #include <string>
 #include <type_traits>
 #include <utility>
-
-inline constexpr const char* applicationTitle = "Zentrel v2.0";
 
 // The program's one error box. Every handler of every window runs inside run(): an exception ends
 // the handler where it stands, its message is shown with a full stop appended, and control returns
