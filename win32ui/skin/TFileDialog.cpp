@@ -25,6 +25,19 @@ std::string ansiPath(const std::wstring& path)
     return ansi;
 }
 
+// The dialog's description over `filters` and `buffer`, which must outlive it.
+OPENFILENAMEW describe(HWND owner, const std::wstring& filters, std::wstring& buffer, DWORD flags)
+{
+    OPENFILENAMEW dialog {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = filters.c_str();
+    dialog.lpstrFile = buffer.data();
+    dialog.nMaxFile = static_cast<DWORD>(buffer.size() - 1);
+    dialog.Flags = flags;
+    return dialog;
+}
+
 // Runs one dialog; false when the user cancelled. A failure of the dialog itself is reported.
 bool runDialog(OPENFILENAMEW& dialog, bool save)
 {
@@ -75,13 +88,8 @@ std::vector<std::string> TFileDialog::openFiles(HWND owner, std::string_view fil
 {
     std::wstring filters = dialogFilter(filter);
     std::wstring buffer(bufferLength, L'\0');
-    OPENFILENAMEW dialog {};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = filters.c_str();
-    dialog.lpstrFile = buffer.data();
-    dialog.nMaxFile = bufferLength - 1;
-    dialog.Flags = OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    OPENFILENAMEW dialog = describe(owner, filters, buffer,
+        OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY);
     std::vector<std::string> paths;
     if (!runDialog(dialog, false))
         return paths;
@@ -94,13 +102,7 @@ std::string TFileDialog::openFile(HWND owner, std::string_view filter)
 {
     std::wstring filters = dialogFilter(filter);
     std::wstring buffer(MAX_PATH * 4, L'\0');
-    OPENFILENAMEW dialog {};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = filters.c_str();
-    dialog.lpstrFile = buffer.data();
-    dialog.nMaxFile = static_cast<DWORD>(buffer.size() - 1);
-    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
+    OPENFILENAMEW dialog = describe(owner, filters, buffer, OFN_EXPLORER | OFN_HIDEREADONLY);
     if (!runDialog(dialog, false))
         return {};
     return ansiPath(buffer.c_str());
@@ -111,14 +113,8 @@ std::string TFileDialog::saveFile(HWND owner, std::string_view filter, std::stri
     std::wstring filters = dialogFilter(filter);
     std::wstring extension = fromUtf8(defaultExtension);
     std::wstring buffer(MAX_PATH * 4, L'\0');
-    OPENFILENAMEW dialog {};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = filters.c_str();
-    dialog.lpstrFile = buffer.data();
-    dialog.nMaxFile = static_cast<DWORD>(buffer.size() - 1);
+    OPENFILENAMEW dialog = describe(owner, filters, buffer, OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST);
     dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
-    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
     if (!runDialog(dialog, true))
         return {};
     std::wstring path = buffer.c_str();
