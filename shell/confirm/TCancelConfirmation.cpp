@@ -2,21 +2,36 @@
 
 #include "panels/TModulePanel.h"
 #include "shell/TWindowSet.h"
+#include "shell/confirm/CancelWiring.h"
 
-TCancelConfirmation::TCancelConfirmation(
-    TWindowSet& windows, const TWindowGeometry& table, PanelOf panel, const char* yesButton, const char* noButton)
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+const TCancelWiring& wiringOf(const TWindowGeometry& table)
+{
+    if (const TCancelWiring* wiring = findCancelWiring(table.name))
+        return *wiring;
+    throw std::logic_error(std::string(table.name) + " is no Cancel confirmation");
+}
+
+} // namespace
+
+TCancelConfirmation::TCancelConfirmation(TWindowSet& windows, const TWindowGeometry& table)
     : TSkinnedForm(table)
     , windows_(windows)
-    , panel_(panel)
+    , panel_(wiringOf(table).panel)
 {
-    onClick(yesButton, [this] { answerYes(); });
-    onClick(noButton, [this] { answerNo(); });
+    const TCancelWiring& wiring = wiringOf(table);
+    onClick(wiring.yes, [this] { answerYes(); });
+    onClick(wiring.no, [this] { answerNo(); });
 }
 
 void TCancelConfirmation::answerYes()
 {
     hideWindow();
-    panel_(windows_).leave();
+    dynamic_cast<TModulePanel&>(windows_.find(panel_)).leave();
 }
 
 void TCancelConfirmation::answerNo()

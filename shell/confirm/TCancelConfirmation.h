@@ -2,7 +2,6 @@
 
 #include "shell/skin/TSkinnedForm.h"
 
-class TModulePanel;
 class TWindowSet;
 
 // The question a module panel asks before it is left without saving. The five confirmations differ
@@ -11,10 +10,8 @@ class TWindowSet;
 class TCancelConfirmation : public TSkinnedForm {
     Q_OBJECT
 public:
-    using PanelOf = TModulePanel& (*)(TWindowSet&);
-
-    TCancelConfirmation(
-        TWindowSet& windows, const TWindowGeometry& table, PanelOf panel, const char* yesButton, const char* noButton);
+    // Its panel and its Yes and No buttons are the table's (shell/confirm/CancelWiring.h).
+    TCancelConfirmation(TWindowSet& windows, const TWindowGeometry& table);
 
     // Leaves the panel without writing anything: it is read again from its files.
     void answerYes();
@@ -22,5 +19,5 @@ public:
 
 private:
     TWindowSet& windows_;
-    PanelOf panel_;
+    const char* panel_;
 };

@@ -1,37 +1,15 @@
 #include "win32ui/confirm/TCancelConfirmation.h"
 
-#include "shell/confirm/CancelGeometry.h"
+#include "shell/confirm/CancelWiring.h"
 #include "win32ui/TWindowSet.h"
 
-#include <string_view>
-
-namespace {
-
-struct Confirmation {
-    const TWindowGeometry& table;
-    const char* panel;
-    const char* yes;
-    const char* no;
-};
-
-const Confirmation confirmations[] = {
-    { TcancelformGeometry, "Tmurelloform", "paperyes", "paperno" },
-    { Tcancelform2Geometry, "Ttonvikform", "BitBtn1", "BitBtn2" },
-    { Tcancelform3Geometry, "Tsaverform", "BitBtn1", "BitBtn2" },
-    { Tcancelform4Geometry, "Tlogoform", "BitBtn1", "BitBtn2" },
-    { Tcancelform5Geometry, "Tthemeform", "BitBtn1", "BitBtn2" },
-};
-
-} // namespace
-
-TCancelConfirmation::TCancelConfirmation(TWindowSet& windows, HWND owner, const TWindowGeometry& table,
-    const char* panel, const char* yesButton, const char* noButton)
-    : TSkinnedForm(table, owner)
+TCancelConfirmation::TCancelConfirmation(TWindowSet& windows, HWND owner, const TCancelWiring& wiring)
+    : TSkinnedForm(wiring.table, owner)
     , windows_(windows)
-    , panel_(panel)
+    , panel_(wiring.panel)
 {
-    onClick(yesButton, [this] { answerYes(); });
-    onClick(noButton, [this] { answerNo(); });
+    onClick(wiring.yes, [this] { answerYes(); });
+    onClick(wiring.no, [this] { answerNo(); });
 }
 
 void TCancelConfirmation::answerYes()
@@ -47,9 +25,7 @@ void TCancelConfirmation::answerNo()
 
 std::unique_ptr<TSkinnedForm> makeCancelConfirmation(const TWindowGeometry& table, TWindowSet& windows, HWND owner)
 {
-    for (const Confirmation& confirmation : confirmations)
-        if (std::string_view(confirmation.table.name) == table.name)
-            return std::make_unique<TCancelConfirmation>(
-                windows, owner, confirmation.table, confirmation.panel, confirmation.yes, confirmation.no);
+    if (const TCancelWiring* wiring = findCancelWiring(table.name))
+        return std::make_unique<TCancelConfirmation>(windows, owner, *wiring);
     return nullptr;
 }

@@ -2,6 +2,7 @@
 
 #include "win32ui/skin/TSkinnedForm.h"
 
+struct TCancelWiring;
 class TWindowSet;
 
 // The question a module panel asks before it is left without saving (Tcancelform to Tcancelform5):
@@ -9,8 +10,7 @@ class TWindowSet;
 // stays usable behind it, even to save.
 class TCancelConfirmation : public TSkinnedForm {
 public:
-    TCancelConfirmation(TWindowSet& windows, HWND owner, const TWindowGeometry& table, const char* panel,
-        const char* yesButton, const char* noButton);
+    TCancelConfirmation(TWindowSet& windows, HWND owner, const TCancelWiring& wiring);
 
     // Leaves the panel without writing anything: it reads its files again.
     void answerYes();
