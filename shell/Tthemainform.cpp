@@ -1,66 +1,41 @@
 #include "shell/Tthemainform.h"
 
-#include "panels/logo/Tlogoform.h"
-#include "panels/saver/Tsaverform.h"
-#include "panels/sound/Ttonvikform.h"
-#include "panels/theme/Tthemeform.h"
-#include "panels/wallpaper/Tmurelloform.h"
+#include "panels/TModulePanel.h"
 #include "shell/TWindowSet.h"
 #include "shell/TthemainformGeometry.h"
-#include "shell/about/Tbigabout.h"
+#include "shell/TthemainformWiring.h"
 
 #include <QIcon>
 #include <QLabel>
+
+namespace wiring = TthemainformWiring;
 
 Tthemainform::Tthemainform(TWindowSet& windows)
     : TSkinnedForm(TthemainformGeometry)
     , windows_(windows)
 {
     setWindowIcon(QIcon(QString::fromStdString(":/" + iconResource("zentrel"))));
-    image("logoabout2")->hide();
-    onClick("BitBtn1", [this] { BitBtn1Click(); });
-    onClick("BitBtn2", [this] { BitBtn2Click(); });
-    onClick("BitBtn3", [this] { BitBtn3Click(); });
-    onClick("BitBtn4", [this] { BitBtn4Click(); });
-    onClick("BitBtn5", [this] { BitBtn5Click(); });
-    onClick("BitBtn6", [this] { BitBtn6Click(); });
-    onClick("BitBtn7", [this] { BitBtn7Click(); });
-    onMouseMove("logoabout", [this] { logoaboutMouseMove(); });
-    onMouseMove("background", [this] { backgroundMouseMove(); });
-    onClick("logoabout2", [this] { logoabout2Click(); });
+    image(wiring::litLogo)->hide();
+    for (const wiring::ModuleButton& module : wiring::modules)
+        onClick(module.button, [this, panel = module.panel] { openPanel(panel); });
+    onClick(wiring::minimise, [this] { BitBtn6Click(); });
+    onClick(wiring::close, [this] { BitBtn7Click(); });
+    onMouseMove(wiring::logo, [this] { logoaboutMouseMove(); });
+    onMouseMove(wiring::background, [this] { backgroundMouseMove(); });
+    onClick(wiring::litLogo, [this] { logoabout2Click(); });
     onSystemClose([this] { BitBtn7Click(); });
 }
 
 bool Tthemainform::logoHighlighted() const
 {
-    return !image("logoabout2")->isHidden();
+    return !image(wiring::litLogo)->isHidden();
 }
 
-void Tthemainform::openPanel(TModulePanel& panel)
+void Tthemainform::openPanel(const char* panel)
 {
+    auto& module = dynamic_cast<TModulePanel&>(windows_.find(panel));
     hideWindow();
-    panel.open();
-}
-
-void Tthemainform::BitBtn1Click()
-{
-    openPanel(windows_.murelloform());
-}
-void Tthemainform::BitBtn2Click()
-{
-    openPanel(windows_.tonvikform());
-}
-void Tthemainform::BitBtn3Click()
-{
-    openPanel(windows_.saverform());
-}
-void Tthemainform::BitBtn4Click()
-{
-    openPanel(windows_.logoform());
-}
-void Tthemainform::BitBtn5Click()
-{
-    openPanel(windows_.themeform());
+    module.open();
 }
 
 void Tthemainform::BitBtn6Click()
@@ -77,18 +52,18 @@ void Tthemainform::BitBtn7Click()
 // turns it off, and movement anywhere else leaves it as it is.
 void Tthemainform::logoaboutMouseMove()
 {
-    image("logoabout")->hide();
-    image("logoabout2")->show();
+    image(wiring::logo)->hide();
+    image(wiring::litLogo)->show();
 }
 
 void Tthemainform::backgroundMouseMove()
 {
-    image("logoabout")->show();
-    image("logoabout2")->hide();
+    image(wiring::logo)->show();
+    image(wiring::litLogo)->hide();
 }
 
 void Tthemainform::logoabout2Click()
 {
-    windows_.bigabout().showWindow();
+    windows_.find(wiring::about).showWindow();
     hideWindow();
 }

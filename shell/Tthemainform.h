@@ -2,11 +2,10 @@
 
 #include "shell/skin/TSkinnedForm.h"
 
-class TModulePanel;
 class TWindowSet;
 
 // The Control Center: five module buttons that open the panels, the logo that opens the about
-// window, and the minimise and close buttons.
+// window, and the minimise and close buttons (shell/TthemainformWiring.h).
 class Tthemainform : public TSkinnedForm {
     Q_OBJECT
 public:
@@ -14,11 +13,8 @@ public:
 
     bool logoHighlighted() const;
 
-    void BitBtn1Click();
-    void BitBtn2Click();
-    void BitBtn3Click();
-    void BitBtn4Click();
-    void BitBtn5Click();
+    // A module button: its panel opens in place of the Control Center.
+    void openPanel(const char* panel);
     void BitBtn6Click();
     void BitBtn7Click();
     void logoaboutMouseMove();
@@ -26,7 +22,5 @@ public:
     void logoabout2Click();
 
 private:
-    void openPanel(TModulePanel& panel);
-
     TWindowSet& windows_;
 };

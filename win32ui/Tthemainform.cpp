@@ -1,56 +1,35 @@
 #include "win32ui/Tthemainform.h"
 
 #include "shell/TthemainformGeometry.h"
+#include "shell/TthemainformWiring.h"
 #include "win32ui/TWindowSet.h"
+
+namespace wiring = TthemainformWiring;
 
 Tthemainform::Tthemainform(TWindowSet& windows, HWND owner)
     : TSkinnedForm(TthemainformGeometry, owner)
     , windows_(windows)
 {
-    setVisible("logoabout2", false);
-    onClick("BitBtn1", [this] { BitBtn1Click(); });
-    onClick("BitBtn2", [this] { BitBtn2Click(); });
-    onClick("BitBtn3", [this] { BitBtn3Click(); });
-    onClick("BitBtn4", [this] { BitBtn4Click(); });
-    onClick("BitBtn5", [this] { BitBtn5Click(); });
-    onClick("BitBtn6", [this] { BitBtn6Click(); });
-    onClick("BitBtn7", [this] { BitBtn7Click(); });
-    onMouseMove("logoabout", [this] { logoaboutMouseMove(); });
-    onMouseMove("background", [this] { backgroundMouseMove(); });
-    onClick("logoabout2", [this] { logoabout2Click(); });
+    setVisible(wiring::litLogo, false);
+    for (const wiring::ModuleButton& module : wiring::modules)
+        onClick(module.button, [this, panel = module.panel] { openPanel(panel); });
+    onClick(wiring::minimise, [this] { BitBtn6Click(); });
+    onClick(wiring::close, [this] { BitBtn7Click(); });
+    onMouseMove(wiring::logo, [this] { logoaboutMouseMove(); });
+    onMouseMove(wiring::background, [this] { backgroundMouseMove(); });
+    onClick(wiring::litLogo, [this] { logoabout2Click(); });
     onSystemClose([this] { BitBtn7Click(); });
 }
 
 bool Tthemainform::logoHighlighted() const
 {
-    return isShown("logoabout2");
+    return isShown(wiring::litLogo);
 }
 
 void Tthemainform::openPanel(const char* panel)
 {
     hideWindow();
     windows_.find(panel).open();
-}
-
-void Tthemainform::BitBtn1Click()
-{
-    openPanel("Tmurelloform");
-}
-void Tthemainform::BitBtn2Click()
-{
-    openPanel("Ttonvikform");
-}
-void Tthemainform::BitBtn3Click()
-{
-    openPanel("Tsaverform");
-}
-void Tthemainform::BitBtn4Click()
-{
-    openPanel("Tlogoform");
-}
-void Tthemainform::BitBtn5Click()
-{
-    openPanel("Tthemeform");
 }
 
 void Tthemainform::BitBtn6Click()
@@ -69,20 +48,20 @@ void Tthemainform::logoaboutMouseMove()
 {
     if (logoHighlighted())
         return;
-    setVisible("logoabout", false);
-    setVisible("logoabout2", true);
+    setVisible(wiring::logo, false);
+    setVisible(wiring::litLogo, true);
 }
 
 void Tthemainform::backgroundMouseMove()
 {
     if (!logoHighlighted())
         return;
-    setVisible("logoabout", true);
-    setVisible("logoabout2", false);
+    setVisible(wiring::logo, true);
+    setVisible(wiring::litLogo, false);
 }
 
 void Tthemainform::logoabout2Click()
 {
-    windows_.find("Tbigabout").showWindow();
+    windows_.find(wiring::about).showWindow();
     hideWindow();
 }

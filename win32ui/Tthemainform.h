@@ -5,18 +5,15 @@
 class TWindowSet;
 
 // The Control Center: five module buttons that open the panels, the logo that opens the about
-// window, and the minimise and close buttons.
+// window, and the minimise and close buttons (shell/TthemainformWiring.h).
 class Tthemainform : public TSkinnedForm {
 public:
     Tthemainform(TWindowSet& windows, HWND owner);
 
     bool logoHighlighted() const;
 
-    void BitBtn1Click();
-    void BitBtn2Click();
-    void BitBtn3Click();
-    void BitBtn4Click();
-    void BitBtn5Click();
+    // A module button: its panel opens in place of the Control Center.
+    void openPanel(const char* panel);
     void BitBtn6Click();
     void BitBtn7Click();
     void logoaboutMouseMove();
@@ -24,7 +21,5 @@ public:
     void logoabout2Click();
 
 private:
-    void openPanel(const char* panel);
-
     TWindowSet& windows_;
 };

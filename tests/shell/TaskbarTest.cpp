@@ -120,7 +120,7 @@ void underWindowManager()
 
     // A panel with its help and its Cancel confirmation: the Control Center is hidden, the
     // button stays.
-    windows.themainform().BitBtn1Click();
+    windows.themainform().button("BitBtn1")->click();
     windows.help2().showWindow();
     windows.cancelform().showWindow();
     ASSERT_TRUE(eventually([&] {

@@ -1,0 +1,25 @@
+#pragma once
+
+// What the Control Center's controls do, read by the Qt and the Win32 window alike.
+namespace TthemainformWiring {
+
+struct ModuleButton {
+    const char* button;
+    const char* panel; // the window class it opens in place of the Control Center
+};
+inline constexpr ModuleButton modules[] {
+    { "BitBtn1", "Tmurelloform" },
+    { "BitBtn2", "Ttonvikform" },
+    { "BitBtn3", "Tsaverform" },
+    { "BitBtn4", "Tlogoform" },
+    { "BitBtn5", "Tthemeform" },
+};
+inline constexpr const char* minimise = "BitBtn6";
+inline constexpr const char* close = "BitBtn7";
+// Movement over the logo lights it; the lit logo opens the about window.
+inline constexpr const char* logo = "logoabout";
+inline constexpr const char* litLogo = "logoabout2";
+inline constexpr const char* background = "background";
+inline constexpr const char* about = "Tbigabout";
+
+} // namespace TthemainformWiring
