@@ -11,7 +11,9 @@ TErrorBox::Hook& hook()
     return instance;
 }
 
-void present(const char* title, const std::string& text)
+} // namespace
+
+void presentErrorBox(const char* title, const std::string& text)
 {
     if (hook()) {
         hook()(text);
@@ -20,23 +22,6 @@ void present(const char* title, const std::string& text)
     QMessageBox box(QMessageBox::Critical, QString::fromUtf8(title), QString::fromLocal8Bit(text), QMessageBox::Ok,
         QApplication::activeWindow());
     box.exec();
-}
-
-} // namespace
-
-void TErrorBox::run(const std::function<void()>& handler)
-{
-    TErrorReport::run(handler, present);
-}
-
-void TErrorBox::show(const std::string& message)
-{
-    TErrorReport::show(message, present);
-}
-
-void TErrorBox::showError(const std::string& text)
-{
-    TErrorReport::showError(text, present);
 }
 
 void TErrorBox::setTestHook(Hook hook_)

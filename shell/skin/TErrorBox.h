@@ -7,19 +7,14 @@
 #include <type_traits>
 #include <utility>
 
-// The program's one error box. Every handler of every window runs inside run(): an exception ends
-// the handler where it stands, its message is shown with a full stop appended, and control returns
-// to the event loop. Tests set a hook that receives the text instead of a box being shown.
-class TErrorBox {
+// Shows the box on the active window; a test hook, when set, receives the text instead.
+void presentErrorBox(const char* title, const std::string& text);
+
+// The program's one error box (TErrorReport); messages are the core's 8-bit text.
+class TErrorBox : public TErrorReport<presentErrorBox> {
 public:
     using Hook = std::function<void(const std::string& text)>;
 
-    static void run(const std::function<void()>& handler);
-    // Shows message + "." in a box titled with the application title, with a stop icon and OK.
-    static void show(const std::string& message);
-    // Shows `text` as it stands in a box titled "Error", with the error icon and OK. The test hook
-    // receives it too.
-    static void showError(const std::string& text);
     // An empty hook brings the real box back.
     static void setTestHook(Hook hook);
 };

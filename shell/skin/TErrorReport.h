@@ -6,27 +6,26 @@
 
 inline constexpr const char* applicationTitle = "Zentrel v2.0";
 
-// What the program's one error box says and when, for the Qt and the Win32 box alike; each layer
-// only presents `text` in a box titled `title`.
-struct TErrorReport {
-    using Present = void (*)(const char* title, const std::string& text);
-
-    // An exception ends the handler where it stands and its message is shown.
-    static void run(const std::function<void()>& handler, Present present)
+// The program's one error box, for the Qt and the Win32 layer alike; each layer only presents
+// `text` in a box titled `title`, with a stop icon and OK. Every handler of every window runs
+// inside run(): an exception ends the handler where it stands, its message is shown with a full
+// stop appended, and control returns to the event loop.
+template <void (*present)(const char* title, const std::string& text)> struct TErrorReport {
+    static void run(const std::function<void()>& handler)
     {
         try {
             handler();
         } catch (const std::exception& error) {
-            show(error.what(), present);
+            show(error.what());
         } catch (...) {
-            show("Unknown error", present);
+            show("Unknown error");
         }
     }
 
-    // Under the application title, with a full stop always appended, even after a message that
+    // Under the application title, with the full stop always appended, even after a message that
     // already ends in one.
-    static void show(const std::string& message, Present present) { present(applicationTitle, message + "."); }
+    static void show(const std::string& message) { present(applicationTitle, message + "."); }
 
     // As it stands, titled "Error".
-    static void showError(const std::string& text, Present present) { present("Error", text); }
+    static void showError(const std::string& text) { present("Error", text); }
 };

@@ -2,17 +2,11 @@
 
 #include "shell/skin/TErrorReport.h"
 
-#include <functional>
 #include <string>
 
-// The program's one error box. Every handler of every window runs inside run(): an exception ends
-// the handler where it stands, its message is shown with a full stop appended, and control returns
-// to the message loop. Messages are the core's 8-bit text.
-class TErrorBox {
-public:
-    static void run(const std::function<void()>& handler);
-    // message + "." in a box titled with the application title, with a stop icon and OK.
-    static void show(const std::string& message);
-    // `text` as it stands, titled "Error", with the error icon and OK.
-    static void showError(const std::string& text);
-};
+// A message box owned by the active window; the program's other windows take no clicks while it
+// is up.
+void presentErrorBox(const char* title, const std::string& text);
+
+// The program's one error box (TErrorReport); messages are the core's 8-bit text.
+struct TErrorBox : TErrorReport<presentErrorBox> { };
