@@ -16,14 +16,7 @@ Tthemainform::Tthemainform(TWindowSet& windows)
 {
     setWindowIcon(QIcon(QString::fromStdString(":/" + iconResource("zentrel"))));
     image(wiring::litLogo)->hide();
-    for (const wiring::ModuleButton& module : wiring::modules)
-        onClick(module.button, [this, panel = module.panel] { openPanel(panel); });
-    onClick(wiring::minimise, [this] { BitBtn6Click(); });
-    onClick(wiring::close, [this] { BitBtn7Click(); });
-    onMouseMove(wiring::logo, [this] { logoaboutMouseMove(); });
-    onMouseMove(wiring::background, [this] { backgroundMouseMove(); });
-    onClick(wiring::litLogo, [this] { logoabout2Click(); });
-    onSystemClose([this] { BitBtn7Click(); });
+    wiring::connect(*this);
 }
 
 bool Tthemainform::logoHighlighted() const

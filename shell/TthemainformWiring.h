@@ -22,4 +22,17 @@ inline constexpr const char* litLogo = "logoabout2";
 inline constexpr const char* background = "background";
 inline constexpr const char* about = "Tbigabout";
 
+// Connects the controls to the handlers of a Control Center of either layer.
+template <class Center> void connect(Center& center)
+{
+    for (const ModuleButton& module : modules)
+        center.onClick(module.button, [&center, panel = module.panel] { center.openPanel(panel); });
+    center.onClick(minimise, [&center] { center.BitBtn6Click(); });
+    center.onClick(close, [&center] { center.BitBtn7Click(); });
+    center.onMouseMove(logo, [&center] { center.logoaboutMouseMove(); });
+    center.onMouseMove(background, [&center] { center.backgroundMouseMove(); });
+    center.onClick(litLogo, [&center] { center.logoabout2Click(); });
+    center.onSystemClose([&center] { center.BitBtn7Click(); });
+}
+
 } // namespace TthemainformWiring

@@ -11,14 +11,7 @@ Tthemainform::Tthemainform(TWindowSet& windows, HWND owner)
     , windows_(windows)
 {
     setVisible(wiring::litLogo, false);
-    for (const wiring::ModuleButton& module : wiring::modules)
-        onClick(module.button, [this, panel = module.panel] { openPanel(panel); });
-    onClick(wiring::minimise, [this] { BitBtn6Click(); });
-    onClick(wiring::close, [this] { BitBtn7Click(); });
-    onMouseMove(wiring::logo, [this] { logoaboutMouseMove(); });
-    onMouseMove(wiring::background, [this] { backgroundMouseMove(); });
-    onClick(wiring::litLogo, [this] { logoabout2Click(); });
-    onSystemClose([this] { BitBtn7Click(); });
+    wiring::connect(*this);
 }
 
 bool Tthemainform::logoHighlighted() const
