@@ -1,8 +1,8 @@
 // Prints every window's geometry table and the panels' and converter's wiring for the GUI test
 // script, so that it checks against the tables themselves and presses the controls the windows
 // wire. Lines: "window CLASS LEFT TOP WIDTH HEIGHT FRAME CAPTION" (FRAME: skinned, dialog, tool
-// or sizeable); "control CLASS NAME X Y W H ROLE" (ROLE: "tick" for a button showing the tick,
-// else "-"); "wired CLASS WHAT NAME" (the control or window the wiring names for WHAT).
+// or sizeable); "control CLASS NAME X Y W H"; "wired CLASS WHAT NAME" (the control or window the
+// wiring names for WHAT; for the Control Center, WHAT is a panel and NAME the button opening it).
 #include "convert/TgfxWiring.h"
 #include "panels/logo/TlogoformWiring.h"
 #include "panels/saver/TsaverformWiring.h"
@@ -10,6 +10,8 @@
 #include "panels/theme/TthemeformWiring.h"
 #include "panels/wallpaper/TmurelloformWiring.h"
 #include "resources/WindowTables.h"
+#include "shell/TthemainformWiring.h"
+#include "shell/confirm/CancelWiring.h"
 
 #include <cstdio>
 #include <string_view>
@@ -54,9 +56,13 @@ int main()
             window->height, frameName(window->frame), window->caption);
         for (const TControlGeometry& control : window->controls)
             if (!std::string_view(control.name).empty())
-                std::printf("control %s %s %d %d %d %d %s\n", window->name, control.name, control.x, control.y,
-                    control.w, control.h, control.glyph == TGlyph::Tick ? "tick" : "-");
+                std::printf("control %s %s %d %d %d %d\n", window->name, control.name, control.x, control.y, control.w,
+                    control.h);
     }
+    for (const TthemainformWiring::ModuleButton& module : TthemainformWiring::modules)
+        wired("Tthemainform", module.panel, module.button);
+    for (const TCancelWiring& confirmation : cancelWirings)
+        wired(confirmation.table.name, "yes", confirmation.yes);
     panel("Tmurelloform", TmurelloformWiring::verbs, TmurelloformWiring::edits);
     panel("Ttonvikform", TtonvikformWiring::verbs, TtonvikformWiring::edits);
     panel("Tsaverform", TsaverformWiring::verbs, TsaverformWiring::edits);

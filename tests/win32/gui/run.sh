@@ -50,8 +50,8 @@ timeout 300 "$wine" wineboot --init >"$work/boot.log" 2>&1 || fail "wineboot fai
 table() { awk -v c="$1" '$1 == "window" && $2 == c { print $3, $4, $5, $6, $7 }' "$work/tables"; }
 caption() { awk -v c="$1" '$1 == "window" && $2 == c { s = $8; for (i = 9; i <= NF; i++) s = s " " $i; print s }' "$work/tables"; }
 control() { awk -v c="$1" -v n="$2" '$1 == "control" && $2 == c && $3 == n { print $4, $5, $6, $7 }' "$work/tables"; }
-tick() { awk -v c="$1" '$1 == "control" && $2 == c && $8 == "tick" { print $3; exit }' "$work/tables"; }
-# What the window's wiring names for $2: a control ("save", "help", ...) or a window ("helpWindow").
+# What the window's wiring names for $2: a control ("save", "help", ...) or a window ("helpWindow");
+# for the Control Center, the button that opens panel $2.
 wired() { awk -v c="$1" -v w="$2" '$1 == "wired" && $2 == c && $3 == w { print $4 }' "$work/tables"; }
 
 # The xdotool pattern of a whole title.
@@ -179,11 +179,11 @@ if [ -f "$work/qt.xwd" ]; then
 fi
 
 # Each panel opens from its Control Center button at its place, its Help opens its help window in
-# its place, which Esc closes, and Esc leaves the panel: through its Cancel confirmation, whose tick
+# its place, which Esc closes, and Esc leaves the panel: through its Cancel confirmation, whose Yes
 # confirms (or straight back to the Control Center).
 open_panel() {
-    click Tthemainform "$1"
-    check_place "$2"
+    click Tthemainform "$(wired Tthemainform "$1")"
+    check_place "$1"
     gone Tthemainform
 }
 open_help() {
@@ -199,7 +199,7 @@ leave_panel() {
     for _ in $(seq 1 60); do
         if shown "$confirmation"; then
             check_place "$confirmation"
-            click "$confirmation" "$(tick "$confirmation")"
+            click "$confirmation" "$(wired "$confirmation" yes)"
             break
         fi
         shown Tthemainform && break
@@ -208,11 +208,10 @@ leave_panel() {
     check_place Tthemainform
     gone "$1"
 }
-for panel in BitBtn1:Tmurelloform BitBtn2:Ttonvikform BitBtn3:Tsaverform BitBtn4:Tlogoform BitBtn5:Tthemeform; do
-    IFS=: read -r button class <<<"$panel"
-    open_panel "$button" "$class"
-    open_help "$class"
-    leave_panel "$class"
+for panel in Tmurelloform Ttonvikform Tsaverform Tlogoform Tthemeform; do
+    open_panel "$panel"
+    open_help "$panel"
+    leave_panel "$panel"
 done
 note "every panel and its help window opened in their places and closed with Esc"
 
@@ -233,7 +232,7 @@ LC_ALL=C awk 'BEGIN { printf "P6\n64 48\n255\n"
 
 # The wallpaper panel: both bitmaps added through Wine's own dialog (the folder typed first, then
 # the two names, quoted), and Save and Exit.
-open_panel BitBtn1 Tmurelloform
+open_panel Tmurelloform
 click Tmurelloform "$(wired Tmurelloform add)"
 browse Open "$(winpath "$pictures")"
 answer Open '"one.bmp" "two.bmp"'
@@ -256,7 +255,7 @@ note "the wallpaper panel saved two bitmaps chosen in the file dialog into murel
 
 # The converter, from the wallpaper panel: a GIF and a JPEG loaded and saved through the dialogs
 # (the saved name without its extension), each the bitmap zentrel-convert.exe made; Esc closes it.
-open_panel BitBtn1 Tmurelloform
+open_panel Tmurelloform
 click Tmurelloform "$(wired Tmurelloform converter)"
 check_place Tgfx
 for picture in small.gif:one photo.jpg:two; do
