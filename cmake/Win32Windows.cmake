@@ -27,6 +27,7 @@ add_custom_command(
 
 add_library(zentrel_win32ui STATIC
     shell/skin/TAccessibleName.cpp
+    shell/skin/TDragRule.cpp
     win32ui/TPlainForm.cpp
     win32ui/TTaskbarEntry.cpp
     win32ui/TWindowSet.cpp

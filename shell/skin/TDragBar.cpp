@@ -18,15 +18,17 @@ QPoint TDragBar::onBar(const QMouseEvent* event) const
 
 void TDragBar::mousePressEvent(QMouseEvent* event)
 {
-    rule_.press(onBar(event));
+    QPoint at = onBar(event);
+    rule_.press({ at.x(), at.y() });
     event->accept();
 }
 
 void TDragBar::mouseMoveEvent(QMouseEvent* event)
 {
-    QPoint offset = rule_.move(onBar(event));
-    if (!offset.isNull())
-        window()->move(window()->pos() + offset);
+    QPoint at = onBar(event);
+    TDragPoint offset = rule_.move({ at.x(), at.y() });
+    if (offset != TDragPoint {})
+        window()->move(window()->pos() + QPoint(offset.x, offset.y));
     event->accept();
 }
 

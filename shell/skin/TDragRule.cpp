@@ -1,23 +1,11 @@
 #include "shell/skin/TDragRule.h"
 
-void TDragRule::press(QPoint onBar)
+TDragPoint TDragRule::move(TDragPoint onBar) const
 {
-    x_ = onBar.x();
-    y_ = onBar.y();
-}
-
-QPoint TDragRule::move(QPoint onBar) const
-{
-    QPoint offset;
-    if (x_ != 0)
-        offset.setX(onBar.x() - x_);
-    if (y_ != 0)
-        offset.setY(onBar.y() - y_);
+    TDragPoint offset;
+    if (pressed_.x != 0)
+        offset.x = onBar.x - pressed_.x;
+    if (pressed_.y != 0)
+        offset.y = onBar.y - pressed_.y;
     return offset;
-}
-
-void TDragRule::release()
-{
-    x_ = 0;
-    y_ = 0;
 }

@@ -17,12 +17,10 @@ void TDragBar::press(HWND window, POINT point)
 {
     if (!contains(point))
         return;
-    press_ = point;
+    rule_.press({ point.x, point.y });
     SetCapture(window);
 }
 
-// The window moves by the pointer's offset from the press point, each axis on its own; a stored 0
-// leaves its axis alone, as in the Qt windows.
 bool TDragBar::follow(HWND window) const
 {
     if (GetCapture() != window)
@@ -30,13 +28,13 @@ bool TDragBar::follow(HWND window) const
     POINT pointer {};
     GetCursorPos(&pointer);
     ScreenToClient(window, &pointer);
-    int dx = press_.x != 0 ? pointer.x - press_.x : 0;
-    int dy = press_.y != 0 ? pointer.y - press_.y : 0;
-    if (dx == 0 && dy == 0)
+    TDragPoint offset = rule_.move({ pointer.x, pointer.y });
+    if (offset == TDragPoint {})
         return true;
     RECT frame {};
     GetWindowRect(window, &frame);
-    SetWindowPos(window, nullptr, frame.left + dx, frame.top + dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(
+        window, nullptr, frame.left + offset.x, frame.top + offset.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     return true;
 }
 
@@ -44,5 +42,5 @@ void TDragBar::release(HWND window)
 {
     if (GetCapture() == window)
         ReleaseCapture();
-    press_ = { 0, 0 };
+    rule_.release();
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "shell/skin/TDragRule.h"
 #include "shell/skin/TWindowGeometry.h"
 
 #include <windows.h>
 
 // The strip over a skinned window's title: pressing any mouse button on it and moving drags the
-// whole window. The window captures the pointer while a drag lasts.
+// whole window by the drag rule the Qt windows follow too. The window captures the pointer while a
+// drag lasts.
 class TDragBar {
 public:
     // The table's drag bar; a table without one drags nothing.
@@ -19,9 +21,9 @@ public:
     // With several buttons held, the first release ends the drag.
     void release(HWND window);
     // The capture went elsewhere.
-    void lost() { press_ = { 0, 0 }; }
+    void lost() { rule_.release(); }
 
 private:
     const TControlGeometry* bar_ = nullptr;
-    POINT press_ { 0, 0 };
+    TDragRule rule_;
 };

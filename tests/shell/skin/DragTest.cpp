@@ -9,18 +9,18 @@ TEST(DragRule, MovesByTheOffsetFromThePressPointOnEachAxis)
 {
     TDragRule rule;
     rule.press({ 30, 8 });
-    EXPECT_EQ(rule.move({ 45, 2 }), QPoint(15, -6));
+    EXPECT_EQ(rule.move({ 45, 2 }), (TDragPoint { 15, -6 }));
 }
 
 TEST(DragRule, AStoredZeroFreezesThatAxisAlone)
 {
     TDragRule rule;
     rule.press({ 0, 8 });
-    EXPECT_EQ(rule.move({ 20, 18 }), QPoint(0, 10));
+    EXPECT_EQ(rule.move({ 20, 18 }), (TDragPoint { 0, 10 }));
     rule.press({ 30, 0 });
-    EXPECT_EQ(rule.move({ 20, 18 }), QPoint(-10, 0));
+    EXPECT_EQ(rule.move({ 20, 18 }), (TDragPoint { -10, 0 }));
     rule.press({ 0, 0 });
-    EXPECT_EQ(rule.move({ 20, 18 }), QPoint(0, 0));
+    EXPECT_EQ(rule.move({ 20, 18 }), (TDragPoint { 0, 0 }));
 }
 
 TEST(DragRule, ReleaseClearsBothAxesSoLaterMovesDoNothing)
@@ -28,8 +28,8 @@ TEST(DragRule, ReleaseClearsBothAxesSoLaterMovesDoNothing)
     TDragRule rule;
     rule.press({ 30, 8 });
     rule.release();
-    EXPECT_EQ(rule.pressPoint(), QPoint(0, 0));
-    EXPECT_EQ(rule.move({ 100, 100 }), QPoint(0, 0));
+    EXPECT_EQ(rule.pressPoint(), (TDragPoint { 0, 0 }));
+    EXPECT_EQ(rule.move({ 100, 100 }), (TDragPoint { 0, 0 }));
 }
 
 namespace {
