@@ -267,10 +267,32 @@ for picture in small.gif:one photo.jpg:two; do
     for _ in $(seq 1 60); do [ -s "$pictures/$made-window.bmp" ] && break; sleep 0.5; done
     cmp -s "$pictures/$made-window.bmp" "$pictures/$made.bmp" || fail "the converter's bitmap of $input is not zentrel-convert.exe's"
 done
+# A damaged GIF: the failure comes up in the one error box, titled as the program, whose Enter
+# closes it and leaves the converter open.
+printf 'GIF89a\x08\x00\x04\x00\xf3\x00' >"$pictures/broken.gif"
+boxes() { xdotool search --onlyvisible --name '^Zentrel v2\.0$' 2>/dev/null | sort; }
+before=$(boxes)
+click Tgfx "$(wired Tgfx load)"
+answer Open "$(winpath "$pictures/broken.gif")"
+box=""
+for _ in $(seq 1 60); do
+    box=$(comm -13 <(echo "$before") <(boxes) | head -1)
+    [ -n "$box" ] && break
+    sleep 0.5
+done
+[ -n "$box" ] || fail "a damaged GIF brought no error box"
+xdotool mousemove --window "$box" 5 5
+xdotool key Return
+for _ in $(seq 1 60); do
+    [ "$(boxes)" = "$before" ] && break
+    sleep 0.5
+done
+[ "$(boxes)" = "$before" ] || fail "Enter did not close the error box"
+check_place Tgfx
 press Tgfx Escape
 gone Tgfx
 leave_panel Tmurelloform
-note "the converter converted a GIF and a JPEG as zentrel-convert.exe does, and Esc closed it"
+note "the converter converted a GIF and a JPEG as zentrel-convert.exe does, showed a damaged GIF's failure in the error box, and Esc closed it"
 
 # Over the logo it lights up; a click then opens the about window in the Control Center's stead,
 # and its Esc (OK) brings the Control Center back.
