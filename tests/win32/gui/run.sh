@@ -253,6 +253,28 @@ grep -qE "^ +Wallpaper +REG_SZ +$(sed 's/[][\.*^$()+?{}|]/\\&/g' <<<"$applied")\
     grep -qE '^ +TileWallpaper +REG_SZ +1$' <<<"$desktop" || fail "the registry holds: $desktop"
 note "the wallpaper panel saved two bitmaps chosen in the file dialog into murello.dat, murello.cfg, win.ini and the registry"
 
+# The sound panel: a wave added to the start-up list (the list Add acts on at first) through the
+# dialog, and Save and Exit makes it the start-up event's sound in the registry.
+{
+    printf 'RIFF\x2c\x00\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x01\x00\x40\x1f\x00\x00\x40\x1f\x00\x00'
+    printf '\x01\x00\x08\x00data\x08\x00\x00\x00\x80\x80\x80\x80\x80\x80\x80\x80'
+} >"$pictures/chime.wav"
+# Windows keeps the event's key; a fresh Wine prefix has none, and the panel never makes it.
+"$wine" reg add 'HKCU\AppEvents\Schemes\Apps\.Default\SystemStart\.Current' /f >/dev/null
+open_panel Ttonvikform
+click Ttonvikform "$(wired Ttonvikform add)"
+answer Open "$(winpath "$pictures/chime.wav")"
+click Ttonvikform "$(wired Ttonvikform save)"
+check_place Tthemainform
+gone Ttonvikform
+chime=$(winpath "$pictures/chime.wav")
+[ "$(tr -d '\r' <"$work/app/tonvikst.dat")" = "$chime" ] || fail "tonvikst.dat holds: $(cat "$work/app/tonvikst.dat")"
+start=$("$wine" reg query 'HKCU\AppEvents\Schemes\Apps\.Default\SystemStart\.Current' | tr -d '\r') ||
+    fail "no start-up event key: $start"
+grep -qE "^ +\(Default\) +REG_SZ +$(sed 's/[][\.*^$()+?{}|]/\\&/g' <<<"$chime")\$" <<<"$start" ||
+    fail "the registry's start-up sound: $start"
+note "the sound panel saved a wave chosen in the file dialog into tonvikst.dat and the registry's start-up event"
+
 # The converter, from the wallpaper panel: a GIF and a JPEG loaded and saved through the dialogs
 # (the saved name without its extension), each the bitmap zentrel-convert.exe made; Esc closes it.
 open_panel Tmurelloform
