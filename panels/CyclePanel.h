@@ -24,6 +24,8 @@ public:
     std::vector<std::string> load() { return m_cycle->load(); }
     // The panel is shown again: the files are read again when another program changed them since.
     std::vector<std::string> refresh() { return m_cycle->changedOnDisk() ? load() : std::vector<std::string> {}; }
+    // Either of the two: every time, or only when the files changed on disk.
+    std::vector<std::string> reload(bool onlyWhenChanged) { return onlyWhenChanged ? refresh() : load(); }
 
     const CycleModule& cycle() const { return *m_cycle; }
     // The window's list and switch controls watch the module itself, so it may outlive the panel.

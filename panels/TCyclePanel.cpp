@@ -54,7 +54,7 @@ void TCyclePanel::removeClick()
 
 std::vector<std::string> TCyclePanel::reloadModel(bool onlyWhenChanged)
 {
-    return onlyWhenChanged ? panel_->refresh() : panel_->load();
+    return panel_->reload(onlyWhenChanged);
 }
 
 void TCyclePanel::showSelection()

@@ -32,6 +32,7 @@ public:
     // As the one-list panels' load and refresh; the selections go with the lists read again.
     std::vector<std::string> load();
     std::vector<std::string> refresh() { return m_cycle.changedOnDisk() ? load() : std::vector<std::string> {}; }
+    std::vector<std::string> reload(bool onlyWhenChanged) { return onlyWhenChanged ? refresh() : load(); }
     // An entry is selected (mouse or arrow keys): a non-empty entry is opened in the player, closing
     // the sound open before; only when that succeeds does its list become the edit target.
     void select(SoundList which, Row row);

@@ -102,7 +102,7 @@ void Ttonvikform::BitBtn10Click()
 
 std::vector<std::string> Ttonvikform::reloadModel(bool onlyWhenChanged)
 {
-    return onlyWhenChanged ? panel_->refresh() : panel_->load();
+    return panel_->reload(onlyWhenChanged);
 }
 
 void Ttonvikform::showSelection()

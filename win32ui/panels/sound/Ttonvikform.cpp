@@ -74,7 +74,7 @@ void Ttonvikform::Button5Click()
 
 std::vector<std::string> Ttonvikform::reloadModel(bool onlyWhenChanged)
 {
-    return onlyWhenChanged ? panel_->refresh() : panel_->load();
+    return panel_->reload(onlyWhenChanged);
 }
 
 void Ttonvikform::showSelection()
